@@ -1,0 +1,29 @@
+// orvex-extract: command-line front end over the archive libraries, for
+// scripts, servers and benchmarks. Exit codes: 0 ok, 1 other failure,
+// 2 usage, 3 wrong or missing password, 4 not found.
+#include "commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char **argv)
+{
+    CLI::App app{"orvex-extract: browse and restore files from deduplicated backup folders"};
+    app.require_subcommand(1);
+    orvex::cli::Action action;
+    orvex::cli::register_commands(app, action);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError &e) {
+        int rc = app.exit(e);
+        return rc == 0 ? orvex::cli::EXIT_OK : orvex::cli::EXIT_USAGE;
+    }
+    try {
+        return action ? action() : orvex::cli::EXIT_USAGE;
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "orvex-extract: %s\n", e.what());
+        return orvex::cli::EXIT_FAILURE_OTHER;
+    }
+}
