@@ -12,6 +12,7 @@ int main(int argc, char **argv)
 {
     CLI::App app{"orvex-extract: browse and restore files from deduplicated backup folders"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", "orvex-extract 0.1.0");
     orvex::cli::Action action;
     orvex::cli::register_commands(app, action);
     try {

@@ -1,19 +1,27 @@
 #include "mkbackup_commands.h"
 
+#include <vector>
+
 namespace orvex::testkit {
 
 namespace {
-MkbackupAction g_action;
+std::vector<MkbackupRegistrar> &registrars()
+{
+    static std::vector<MkbackupRegistrar> list;
+    return list;
+}
+} // namespace
+
+bool add_mkbackup_command(MkbackupRegistrar registrar)
+{
+    registrars().push_back(registrar);
+    return true;
 }
 
-void register_mkbackup_commands(CLI::App &app)
+void register_mkbackup_commands(CLI::App &app, MkbackupAction &action)
 {
-    register_tree_command(app, g_action);
-}
-
-int run_selected_command(CLI::App &)
-{
-    return g_action ? g_action() : 2;
+    for (MkbackupRegistrar r : registrars())
+        r(app, action);
 }
 
 } // namespace orvex::testkit

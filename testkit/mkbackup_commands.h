@@ -5,13 +5,13 @@
 
 namespace orvex::testkit {
 
-// Every subcommand stores its action here when it is parsed.
+// A parsed subcommand leaves its work here; main runs it after parsing.
 using MkbackupAction = std::function<int()>;
+using MkbackupRegistrar = void (*)(CLI::App &app, MkbackupAction &action);
 
-void register_mkbackup_commands(CLI::App &app);
-int run_selected_command(CLI::App &app);
-
-// One registration function per kind of backup (mkbackup_<kind>.cpp).
-void register_tree_command(CLI::App &app, MkbackupAction &action);
+// Each mkbackup_<kind>.cpp registers its subcommand at start-up:
+//   static const bool registered = add_mkbackup_command(&register_my_command);
+bool add_mkbackup_command(MkbackupRegistrar registrar);
+void register_mkbackup_commands(CLI::App &app, MkbackupAction &action);
 
 } // namespace orvex::testkit

@@ -9,6 +9,8 @@
 
 namespace orvex::testkit {
 
+namespace {
+
 void register_tree_command(CLI::App &app, MkbackupAction &action)
 {
     struct Options {
@@ -31,5 +33,9 @@ void register_tree_command(CLI::App &app, MkbackupAction &action)
         };
     });
 }
+
+const bool registered = add_mkbackup_command(&register_tree_command);
+
+} // namespace
 
 } // namespace orvex::testkit
