@@ -14,7 +14,10 @@
 #include <mutex>
 #include <string>
 
-void *g_zc = nullptr;
+// The category handle never changes: the OLOG macro reads it without a lock
+// from any thread, so it must not be written while the log opens or closes.
+static char g_category[] = "orvex";
+void *g_zc = g_category;
 
 namespace {
 
@@ -99,7 +102,6 @@ extern "C" int zlog_create(const char *path, int level, uint64_t size, int keep)
         std::lock_guard<std::mutex> lock(s.mutex);
         s.logger = std::move(lg);
         s.threshold.store(level, std::memory_order_release);
-        g_zc = s.logger.get();
         return 0;
     } catch (...) {
         return -1;
@@ -115,7 +117,6 @@ extern "C" void zlog_destroy(void) noexcept
         old = std::move(s.logger);
         s.logger.reset();
         s.threshold.store(-1, std::memory_order_release);
-        g_zc = nullptr;
     }
     if (old) {
         try {
