@@ -1,0 +1,270 @@
+// Catalogue paths, the latest state of an entry at or before a version, the
+// folder listing and the recursive statistics.
+//
+// An entry's state in version V is its history row with the highest version
+// not above V; when that row is marked deleted the entry does not exist in V.
+#include "trellis_common.h"
+#include "trellis_raii.h"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_set>
+
+namespace orvex::trellis {
+
+namespace {
+
+// One row per path under a folder: its latest state at or before the version.
+// The sub-select is one seek in the (path_id, version) index of the viewer copy.
+const char *kChildrenSql =
+    "SELECT p.rowid, p.name, h.is_dir, h.attr, h.deleted FROM path p, history h "
+    "WHERE p.pid=?1 AND h.rowid=(SELECT rowid FROM history WHERE path_id=p.rowid AND version<=?2 "
+    "ORDER BY version DESC LIMIT 1)";
+
+uint64_t be64(const unsigned char *p)
+{
+    uint64_t v = 0;
+    for (int i = 0; i < 8; ++i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+uint32_t be32(const unsigned char *p)
+{
+    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
+}
+
+bool index_exists(sqlite3 *db, const char *table, const char *first, const char *second)
+{
+    Stmt st;
+    if (st.prepare(db, "SELECT l.name FROM pragma_index_list(?1) l") != SQLITE_OK)
+        return false;
+    sqlite3_bind_text(st.get(), 1, table, -1, SQLITE_STATIC);
+    while (sqlite3_step(st.get()) == SQLITE_ROW) {
+        std::string index = reinterpret_cast<const char *>(sqlite3_column_text(st.get(), 0));
+        Stmt cols;
+        if (cols.prepare(db, "SELECT name FROM pragma_index_info(?1) ORDER BY seqno") != SQLITE_OK)
+            return false;
+        sqlite3_bind_text(cols.get(), 1, index.c_str(), -1, SQLITE_TRANSIENT);
+        std::vector<std::string> names;
+        while (sqlite3_step(cols.get()) == SQLITE_ROW) {
+            const unsigned char *t = sqlite3_column_text(cols.get(), 0);
+            names.emplace_back(t ? reinterpret_cast<const char *>(t) : "");
+        }
+        if (names.size() >= 2 && names[0] == first && names[1] == second)
+            return true;
+    }
+    return false;
+}
+
+struct Entry {
+    std::string name;
+    long long size;
+    long long mtime;
+    char type;
+};
+
+bool entry_order(const Entry &a, const Entry &b)
+{
+    if (a.type != b.type)
+        return a.type == TRELLIS_VESK_FILE; // files before folders
+    return a.name < b.name;                 // plain byte order
+}
+
+} // namespace
+
+attr_info parse_attr(const void *blob, int len)
+{
+    attr_info a{0, 0};
+    const auto *p = static_cast<const unsigned char *>(blob);
+    if (!p)
+        return a;
+    // Records too short for a field leave it at zero rather than reading past
+    // the blob.
+    if (len >= 20)
+        a.size = static_cast<long long>(be64(p + 12));
+    if (len >= 29)
+        a.mtime = static_cast<long long>(be64(p + 20));
+    else if (len >= 24)
+        a.mtime = static_cast<long long>(be32(p + 20));
+    return a;
+}
+
+void ensure_viewer_indexes(sqlite3 *db)
+{
+    // The viewer copy is ours: an index makes each lookup a seek. A catalogue
+    // that already carries an equivalent index is left alone.
+    if (!index_exists(db, "path", "pid", "name"))
+        sqlite3_exec(db, "CREATE INDEX IF NOT EXISTS trellis_viewer_path_pid_name ON path(pid, name)", nullptr,
+                     nullptr, nullptr);
+    if (!index_exists(db, "history", "path_id", "version"))
+        sqlite3_exec(db, "CREATE INDEX IF NOT EXISTS trellis_viewer_history_path_version ON history(path_id, version)",
+                     nullptr, nullptr, nullptr);
+}
+
+long long get_path_id(sqlite3 *db, const char *path)
+{
+    if (!db || !path)
+        return TV_FAILURE;
+    Stmt root;
+    if (root.prepare(db, "SELECT rowid FROM path WHERE pid is NULL ORDER BY rowid DESC LIMIT 1") != SQLITE_OK)
+        return TV_FAILURE;
+    if (sqlite3_step(root.get()) != SQLITE_ROW)
+        return TV_FAILURE;
+    long long id = sqlite3_column_int64(root.get(), 0);
+    Stmt step;
+    const char *p = path;
+    while (*p) {
+        while (*p == '\\')
+            ++p;
+        const char *end = std::strchr(p, '\\');
+        size_t len = end ? static_cast<size_t>(end - p) : std::strlen(p);
+        if (len == 0)
+            break;
+        if (!step && step.prepare(db, "SELECT rowid FROM path WHERE pid=? AND name=?") != SQLITE_OK)
+            return TV_FAILURE;
+        sqlite3_bind_int64(step.get(), 1, id);
+        sqlite3_bind_text(step.get(), 2, p, static_cast<int>(len), SQLITE_STATIC);
+        int rc = sqlite3_step(step.get());
+        if (rc == SQLITE_DONE)
+            return -1;
+        if (rc != SQLITE_ROW)
+            return TV_FAILURE;
+        id = sqlite3_column_int64(step.get(), 0);
+        sqlite3_reset(step.get());
+        sqlite3_clear_bindings(step.get());
+        p += len;
+    }
+    return id;
+}
+
+namespace {
+
+int list_folder(TRELLIS_VESK_CLIENT *c, int version_id, const char *path, trellis_vesk_list_folder_callback callback,
+                void *user_data)
+{
+    int rc = check_version(c->db, version_id);
+    if (rc != 0)
+        return rc == -1 ? TV_NO_VERSION : TV_FAILURE;
+    long long id = get_path_id(c->db, path);
+    if (id == -1)
+        return TV_NOT_FOUND;
+    if (id < 0)
+        return TV_FAILURE;
+
+    Stmt st;
+    if (st.prepare(c->db, kChildrenSql) != SQLITE_OK)
+        return TV_FAILURE;
+    sqlite3_bind_int64(st.get(), 1, id);
+    sqlite3_bind_int(st.get(), 2, version_id);
+    std::vector<Entry> entries;
+    while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
+        if (sqlite3_column_int64(st.get(), 4) != 0)
+            continue; // deleted in its latest state
+        Entry e;
+        const unsigned char *name = sqlite3_column_text(st.get(), 1);
+        e.name = name ? reinterpret_cast<const char *>(name) : "";
+        e.type = sqlite3_column_int64(st.get(), 2) == 1 ? TRELLIS_VESK_DIR : TRELLIS_VESK_FILE;
+        attr_info a = parse_attr(sqlite3_column_blob(st.get(), 3), sqlite3_column_bytes(st.get(), 3));
+        e.size = a.size;
+        e.mtime = a.mtime;
+        entries.push_back(std::move(e));
+    }
+    if (rc != SQLITE_DONE)
+        return TV_FAILURE;
+    if (st.finalize() != SQLITE_OK)
+        return TV_FAILURE;
+    std::sort(entries.begin(), entries.end(), entry_order);
+    for (const auto &e : entries) {
+        trellis_vesk_item item{};
+        size_t n = std::min<size_t>(e.name.size(), sizeof item.name - 1);
+        std::memcpy(item.name, e.name.data(), n);
+        item.name[n] = '\0';
+        item.size = e.size;
+        item.mtime = e.mtime;
+        item.type = e.type;
+        if (callback(c, version_id, path, &item, user_data) != 0)
+            break;
+    }
+    return TV_OK;
+}
+
+int stat_sum(TRELLIS_VESK_CLIENT *c, int version_id, const char *path, trellis_vesk_stat *result)
+{
+    int rc = check_version(c->db, version_id);
+    if (rc != 0)
+        return rc == -1 ? TV_NO_VERSION : TV_FAILURE;
+    *result = trellis_vesk_stat{};
+    long long root = get_path_id(c->db, path);
+    if (root < 0)
+        return TV_FAILURE;
+
+    Stmt st;
+    if (st.prepare(c->db, kChildrenSql) != SQLITE_OK)
+        return TV_FAILURE;
+    // Folder by folder without recursion; a folder met twice means the
+    // catalogue's tree is not a tree, which ends the sum with an error.
+    std::vector<long long> pending{root};
+    std::unordered_set<long long> seen{root};
+    while (!pending.empty()) {
+        long long folder = pending.back();
+        pending.pop_back();
+        sqlite3_bind_int64(st.get(), 1, folder);
+        sqlite3_bind_int(st.get(), 2, version_id);
+        while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
+            if (sqlite3_column_int64(st.get(), 4) != 0)
+                continue;
+            if (sqlite3_column_int64(st.get(), 2) == 1) {
+                long long child = sqlite3_column_int64(st.get(), 0);
+                if (!seen.insert(child).second)
+                    return TV_FAILURE;
+                pending.push_back(child);
+                result->folder_count += 1;
+            } else {
+                attr_info a = parse_attr(sqlite3_column_blob(st.get(), 3), sqlite3_column_bytes(st.get(), 3));
+                result->file_count += 1;
+                result->total_size += a.size;
+            }
+        }
+        if (rc != SQLITE_DONE)
+            return TV_FAILURE;
+        sqlite3_reset(st.get());
+    }
+    return TV_OK;
+}
+
+} // namespace
+
+} // namespace orvex::trellis
+
+using namespace orvex::trellis;
+
+extern "C" {
+
+TRELLIS_VESK_API int trellis_vesk_list_folder(void *trellis_vesk_inst, int version_id, const char *path,
+                                              trellis_vesk_list_folder_callback callback, void *user_data) noexcept
+{
+    auto *c = static_cast<TRELLIS_VESK_CLIENT *>(trellis_vesk_inst);
+    if (!c || !c->db || !path || !callback)
+        return TV_FAILURE;
+    try {
+        return list_folder(c, version_id, path, callback, user_data);
+    } catch (...) {
+        return TV_FAILURE;
+    }
+}
+
+TRELLIS_VESK_API int trellis_vesk_get_stat_sum(void *trellis_vesk_inst, int version_id, const char *path,
+                                               trellis_vesk_stat *result) noexcept
+{
+    auto *c = static_cast<TRELLIS_VESK_CLIENT *>(trellis_vesk_inst);
+    if (!c || !c->db || !path || !result)
+        return TV_FAILURE;
+    try {
+        return stat_sum(c, version_id, path, result);
+    } catch (...) {
+        return TV_FAILURE;
+    }
+}
+
+} // extern "C"
