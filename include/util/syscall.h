@@ -55,7 +55,10 @@ ORVEX_COMMON_API int utf8_from_wchar(const char *inbuf, size_t inlen, char *outb
 ORVEX_COMMON_API int utf8_to_default(const char *inbuf, size_t inlen, char *outbuf, size_t outlen) ORVEX_NOEXCEPT;
 ORVEX_COMMON_API int utf8_from_default(const char *inbuf, size_t inlen, char *outbuf, size_t outlen) ORVEX_NOEXCEPT;
 
-/* File calls over UTF-8 paths; results as the platform call's. */
+/* File calls over UTF-8 paths; results as the platform call's. A path longer
+ * than ORVEX_MAX_PATH fails with ENAMETOOLONG and is logged. On POSIX do_stat
+ * reaches every UTF-8 name (names are bytes there) and follows a final link;
+ * do_lstat does not. do_open adds O_CLOEXEC to `flags`. */
 ORVEX_COMMON_API int do_lstat(const char *path, orvex_lstat_t *st) ORVEX_NOEXCEPT;
 ORVEX_COMMON_API int do_stat(const char *path, orvex_stat_t *st) ORVEX_NOEXCEPT;
 ORVEX_COMMON_API int do_rename(const char *old_path, const char *new_path) ORVEX_NOEXCEPT;
@@ -75,37 +78,50 @@ ORVEX_COMMON_API int do_set_hidden_flag(const char *path, int set) ORVEX_NOEXCEP
  * (outlen bytes). 0, or -1 with ENAMETOOLONG / EINVAL. */
 ORVEX_COMMON_API int path_to_native(const char *path, char *out, size_t outlen) ORVEX_NOEXCEPT;
 
+/* Flushes the data of `fd` to the disk (POSIX fdatasync); 0 or -1. */
 ORVEX_COMMON_API int do_fdatasync(int fd) ORVEX_NOEXCEPT;
-/* Sets the end of file of `fd` at `length` (`offset` is unused). */
+/* Sets the end of file of `fd` at `length` and leaves the file position
+ * there (`offset` is unused). 0, or -1 when either step fails (EINVAL for a
+ * negative length). do_allocate does the same on `path`, created if missing.
+ * do_fsync opens `path` read-only and commits it to disk. */
 ORVEX_COMMON_API int do_fallocate(int fd, int64_t offset, int64_t length) ORVEX_NOEXCEPT;
 ORVEX_COMMON_API int do_allocate(const char *path, int64_t offset, int64_t length) ORVEX_NOEXCEPT;
 ORVEX_COMMON_API int do_fsync(const char *path) ORVEX_NOEXCEPT;
 /* Windows error code to errno; unknown codes give ENOSYS. */
 ORVEX_COMMON_API int err_win_to_posix(unsigned long winerr) ORVEX_NOEXCEPT;
 
-/* Directories. do_mkdir: an existing directory is success. mkdir_p: with all
- * parents; ENAMETOOLONG past ORVEX_MAX_PATH. rmdir_rf: removes a tree, never
- * following a symbolic link (a link is removed as a link). ckdir: a
- * mkdir_retval_t. */
+/* Directories. do_mkdir: an existing directory (or a link to one) is
+ * success; anything else at the path fails with EEXIST. mkdir_p: with all
+ * parents, without touching the process umask; ENAMETOOLONG past
+ * ORVEX_MAX_PATH before anything is created. rmdir_rf: removes a tree (NULL
+ * is success), never following a symbolic link: a link inside the tree, or
+ * given as the tree, is removed as a link and what it points to stays.
+ * Without `recurse` subfolders stay and the call fails with ENOTEMPTY.
+ * ckdir: a mkdir_retval_t. */
 ORVEX_COMMON_API int do_mkdir(const char *path) ORVEX_NOEXCEPT;
 ORVEX_COMMON_API int mkdir_p(const char *dir) ORVEX_NOEXCEPT;
 ORVEX_COMMON_API int rmdir_rf(const char *directory, int recurse) ORVEX_NOEXCEPT;
 ORVEX_COMMON_API int ckdir(const char *dir) ORVEX_NOEXCEPT;
 
-/* Strings. assign_string: -1 (old value kept) when the copy fails. */
+/* Strings. assign_string: *string becomes a copy of `value` (NULL allowed)
+ * and the old value is freed; -1 (old value kept) when the copy fails.
+ * move_string: frees *dest, moves *src there and clears *src. */
 ORVEX_COMMON_API int assign_string(char **string, const char *value) ORVEX_NOEXCEPT;
 ORVEX_COMMON_API void move_string(char **dest, char **src) ORVEX_NOEXCEPT;
 
 /* A new 16-character name: a dot and 15 characters of [A-Za-z0-9] from the
  * system's random source. Free with free(); NULL on failure. */
 ORVEX_COMMON_API char *dot_random_string(void) ORVEX_NOEXCEPT;
-/* A new random (version 4) UUID string of 36 characters; free with free(). */
+/* A new random (version 4) UUID string of 36 characters, from the system's
+ * random source; free with free(); NULL on failure. */
 ORVEX_COMMON_API char *uuid_get(void) ORVEX_NOEXCEPT;
 
 /* Access time = now, modification time = mtime (full 64-bit value). 0 or -1. */
 ORVEX_COMMON_API int attribs_set_mtime(const char *path, int64_t mtime) ORVEX_NOEXCEPT;
 /* 0 when the extension of the last component (or the text from the last
- * '#') equals `ext`, else 1. */
+ * '#') equals `ext`, else 1. The extension starts at the component's last
+ * dot unless that dot begins the component (a hidden name) or follows
+ * another dot: "a.b.ovt" has "ovt", "a..ovt" and ".ovt" have none. */
 ORVEX_COMMON_API int check_extension(const char *path, const char *ext) ORVEX_NOEXCEPT;
 /* Cuts a matching suffix and its separator off in place; NULL when nothing
  * would remain or nothing matches. */
