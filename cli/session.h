@@ -1,0 +1,62 @@
+// Opening a backup folder for a command: where the password comes from, the
+// working folder, and how library results become exit codes and messages.
+#pragma once
+
+#include "commands.h"
+
+#include <string>
+#include <vector>
+
+namespace orvex::cli {
+
+struct SessionOptions {
+    std::string folder;
+    std::string password_file;
+    bool json = false;
+};
+
+// --password-file and --json, shared by every command that opens a folder.
+void add_session_options(CLI::App *cmd, SessionOptions &opt);
+
+// The password from --password-file (first line), else ORVEX_PASSWORD;
+// `found` false when neither gives one. Throws when the file cannot be read.
+std::string password_from_options(const SessionOptions &opt, bool &found);
+// Asks on the terminal without echo; `found` false without a terminal.
+std::string prompt_password(const std::string &folder, bool &found);
+
+// One line on stderr: "orvex-extract: <text>".
+void print_error(const std::string &text);
+
+// An open folder; closed when the owner goes away.
+class Session {
+public:
+    Session() = default;
+    ~Session();
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    // An exit code; on EXIT_OK the session is open. Prints the error line.
+    int open(const SessionOptions &opt);
+    void *handle() const { return inst_; }
+
+    struct Version {
+        int version;
+        long long timestamp;
+    };
+    // Finished versions in the library's order; EXIT_OK or an exit code.
+    int versions(std::vector<Version> &out) const;
+    // The newest finished version, or an exit code (not found) when none.
+    int newest(int &version) const;
+
+private:
+    void *inst_ = nullptr;
+};
+
+// "\\" for the root; names joined with backslashes after one leading
+// backslash ('/' is taken as a separator too).
+std::string canonical_path(const std::string &path);
+std::string child_path(const std::string &folder, const std::string &name);
+// "2023-11-14 22:13:20" (UTC) or the plain number when out of range.
+std::string format_time(long long seconds);
+
+} // namespace orvex::cli
