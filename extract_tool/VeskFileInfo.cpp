@@ -1,0 +1,982 @@
+#include "VeskFileInfo.h"
+
+#include "CheckBoxHeader.h"
+#include "Hcommon/FolderDialog.h"
+#include "Hcommon/MessageBox.h"
+#include "Hcommon/QUserListCtrlCheckBox.h"
+#include "VeskOpener.h"
+
+#include <QComboBox>
+#include <climits>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kItemRole = Qt::UserRole; // 256: the VeskItemInfo pointer as a 64-bit integer
+
+VeskItemInfo *infoOf(const QTreeWidgetItem *item)
+{
+    return item ? reinterpret_cast<VeskItemInfo *>(item->data(0, kItemRole).toULongLong()) : nullptr;
+}
+
+QString timeText(qint64 secs)
+{
+    return QDateTime::fromSecsSinceEpoch(secs).toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+}
+
+QPushButton *pageButton(const QString &base, QWidget *parent)
+{
+    auto *b = new QPushButton(parent);
+    b->setObjectName(QStringLiteral("pageButton"));
+    b->setFixedSize(28, 28);
+    b->setStyleSheet(QStringLiteral("QPushButton{border:none;image:url(:/images/%1.png);}"
+                                    "QPushButton:hover{image:url(:/images/%1_hover.png);}"
+                                    "QPushButton:disabled{image:url(:/images/%1_dis.png);}")
+                         .arg(base));
+    return b;
+}
+
+QString highlight(qint64 n)
+{
+    return QStringLiteral("<font color=#004980>%1</font>").arg(n);
+}
+
+} // namespace
+
+VeskFileInfo::VeskFileInfo(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("browserPage"));
+    setAttribute(Qt::WA_StyledBackground, true);
+    buildUi();
+    connect(this, &VeskFileInfo::updateLanguageSignal, this, &VeskFileInfo::updateLanguage);
+    updateLanguage();
+    setPageInfo();
+}
+
+VeskFileInfo::~VeskFileInfo()
+{
+    queryCancel();
+}
+
+void VeskFileInfo::buildUi()
+{
+    auto *toolbar = new QFrame(this);
+    toolbar->setObjectName(QStringLiteral("browserToolbar"));
+    m_back = new QPushButton(toolbar);
+    m_back->setIcon(QIcon(QStringLiteral(":/images/back.png")));
+    m_back->setIconSize(QSize(22, 22));
+    m_back->setFlat(true);
+    m_nameLabel = new QLabel(toolbar);
+    m_nameLabel->setObjectName(QStringLiteral("veskNameLabel"));
+    m_nameLabel->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_sourceLabel = new QLabel(toolbar);
+    m_folderCombo = new QComboBox(toolbar);
+    m_folderCombo->setMinimumWidth(260);
+    m_folderCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_browse = new QPushButton(toolbar);
+    m_browse->setObjectName(QStringLiteral("secondaryButton"));
+    m_browse->setIcon(QIcon(QStringLiteral(":/images/open_another.png")));
+    m_extract = new QPushButton(toolbar);
+    m_extract->setObjectName(QStringLiteral("primaryButton"));
+    m_extract->setIcon(QIcon(QStringLiteral(":/images/bt_extract.png")));
+    auto *tb = new QHBoxLayout(toolbar);
+    tb->setContentsMargins(10, 6, 10, 6);
+    tb->addWidget(m_back);
+    tb->addWidget(m_nameLabel);
+    tb->addSpacing(12);
+    tb->addWidget(m_sourceLabel);
+    tb->addStretch(1);
+    tb->addWidget(m_folderCombo);
+    tb->addWidget(m_browse);
+    tb->addWidget(m_extract);
+
+    m_tree = new QTreeWidget(this);
+    m_tree->setColumnCount(1);
+    m_tree->setHeaderHidden(true);
+    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_tree->setMinimumWidth(220);
+
+    m_table = new QTableWidget(this);
+    m_table->setColumnCount(4);
+    m_header = new CheckBoxHeader(Qt::Horizontal, m_table);
+    m_table->setHorizontalHeader(m_header);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->verticalHeader()->setDefaultSectionSize(48);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setShowGrid(false);
+    m_table->setSortingEnabled(false);
+    m_table->setIconSize(QSize(32, 32));
+    m_table->setColumnWidth(0, 48);
+    m_table->setColumnWidth(1, 390);
+    m_table->setColumnWidth(2, 200);
+    m_table->setColumnWidth(3, 100);
+    m_header->setStretchLastSection(true);
+    m_header->setSortIndicatorShown(false);
+
+    m_first = pageButton(QStringLiteral("page_l_end"), this);
+    m_prev = pageButton(QStringLiteral("page_l"), this);
+    m_next = pageButton(QStringLiteral("page_r"), this);
+    m_last = pageButton(QStringLiteral("page_r_end"), this);
+    m_pageTitle = new QLabel(this);
+    m_pageEdit = new QLineEdit(this);
+    m_pageEdit->setFixedWidth(56);
+    m_pageEdit->setAlignment(Qt::AlignCenter);
+    m_pageLabel = new QLabel(this);
+    m_showLabel = new QLabel(this);
+    m_pageSizeCombo = new QComboBox(this);
+    for (qint64 s : BrowserLogic::kPageSizes)
+        m_pageSizeCombo->addItem(QString::number(s), s);
+    m_itemsLabel = new QLabel(this);
+    m_rangeLabel = new QLabel(this);
+    auto *paging = new QHBoxLayout;
+    paging->addWidget(m_first);
+    paging->addWidget(m_prev);
+    paging->addWidget(m_pageTitle);
+    paging->addWidget(m_pageEdit);
+    paging->addWidget(m_pageLabel);
+    paging->addWidget(m_next);
+    paging->addWidget(m_last);
+    paging->addSpacing(16);
+    paging->addWidget(m_showLabel);
+    paging->addWidget(m_pageSizeCombo);
+    paging->addWidget(m_itemsLabel);
+    paging->addStretch(1);
+    paging->addWidget(m_rangeLabel);
+
+    m_selectedLabel = new QLabel(this);
+    m_selectedLabel->setObjectName(QStringLiteral("summaryLabel"));
+    m_sizeLabel = new QLabel(this);
+    m_sizeLabel->setObjectName(QStringLiteral("summaryLabel"));
+    auto *summary = new QHBoxLayout;
+    summary->addWidget(m_selectedLabel);
+    summary->addSpacing(24);
+    summary->addWidget(m_sizeLabel);
+    summary->addStretch(1);
+
+    auto *right = new QWidget(this);
+    auto *rl = new QVBoxLayout(right);
+    rl->setContentsMargins(8, 0, 8, 6);
+    rl->addWidget(m_table, 1);
+    rl->addLayout(paging);
+    rl->addLayout(summary);
+
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(m_tree);
+    split->addWidget(right);
+    split->setStretchFactor(1, 1);
+    split->setSizes({260, 760});
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbar);
+    layout->addWidget(split, 1);
+
+    connect(m_back, &QPushButton::clicked, this, &VeskFileInfo::goParentLevel);
+    connect(m_browse, &QPushButton::clicked, this, &VeskFileInfo::showOpenFileWindow);
+    connect(m_extract, &QPushButton::clicked, this, &VeskFileInfo::showExtractFileWindow);
+    connect(m_nameLabel, &QLabel::customContextMenuRequested, this, &VeskFileInfo::veskNameLabelContextMenu);
+    connect(m_folderCombo, QOverload<int>::of(&QComboBox::activated), this, &VeskFileInfo::veskFileIndexChanged);
+    connect(m_tree, &QTreeWidget::itemPressed, this, &VeskFileInfo::folderTreeItemPressed);
+    connect(m_tree, &QTreeWidget::itemExpanded, this, &VeskFileInfo::folderTreeItemExpanded);
+    connect(m_tree, &QTreeWidget::itemCollapsed, this, &VeskFileInfo::folderTreeItemCollapsed);
+    connect(m_tree, &QTreeWidget::customContextMenuRequested, this, &VeskFileInfo::folderTreeContextMenu);
+    connect(m_table, &QTableWidget::cellClicked, this, &VeskFileInfo::fileListWidgetCellClicked);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &VeskFileInfo::fileListWidgetCellDoubleClicked);
+    connect(m_header, &CheckBoxHeader::checkBoxClicked, this, &VeskFileInfo::headerCheckboxChanged);
+    connect(m_header, &QHeaderView::sectionClicked, this, &VeskFileInfo::headerSectionClicked);
+    connect(m_first, &QPushButton::clicked, this, &VeskFileInfo::firstPage);
+    connect(m_prev, &QPushButton::clicked, this, &VeskFileInfo::previousPage);
+    connect(m_next, &QPushButton::clicked, this, &VeskFileInfo::nextPage);
+    connect(m_last, &QPushButton::clicked, this, &VeskFileInfo::lastPage);
+    connect(m_pageEdit, &QLineEdit::returnPressed, this, &VeskFileInfo::gotoPage);
+    connect(m_pageSizeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &VeskFileInfo::pageCountIndexChanged);
+}
+
+void VeskFileInfo::updateLanguage()
+{
+    m_table->setHorizontalHeaderLabels({QString(), tr("Name"), tr("Modified Date"), tr("Size")});
+    m_browse->setText(tr("Browse"));
+    m_extract->setText(tr("Extract"));
+    m_back->setToolTip(tr("Back"));
+    m_pageTitle->setText(tr("Page:"));
+    m_showLabel->setText(tr("Show:"));
+    m_itemsLabel->setText(tr("Items"));
+    if (m_current)
+        m_sourceLabel->setText(tr("Source: %1").arg(VeskOpener::displayName(m_current->path)));
+    for (QTreeWidgetItem *item : qAsConst(m_treeItems))
+        if (m_current && m_current->model.limitReached(infoOf(item)->key()))
+            item->setToolTip(0, tr("Only the first 100,000 folders are displayed."));
+    setPageInfo();
+    updateSummary();
+}
+
+FolderModel *VeskFileInfo::model() const
+{
+    return m_current ? &m_current->model : nullptr;
+}
+
+QString VeskFileInfo::shownKey() const
+{
+    return m_current ? m_current->shownKey : QString();
+}
+
+QString VeskFileInfo::currentPath() const
+{
+    return m_current ? m_current->path : QString();
+}
+
+QStringList VeskFileInfo::openedPaths() const
+{
+    QStringList out;
+    for (const auto &f : m_folders)
+        out << f->path;
+    return out;
+}
+
+bool VeskFileInfo::isBusy() const
+{
+    return m_query || m_stat || m_pendingInitial || !m_pendingTargets.empty();
+}
+
+// ---- opening, switching and closing folders ----
+
+void VeskFileInfo::showVeskFolder(ArchiveSessionPtr session, int delayMs)
+{
+    if (!session)
+        return;
+    for (auto &f : m_folders) {
+        if (f->path == session->path()) {
+            // Already open: keep its listing, drop the extra session.
+            switchTo(f.get());
+            return;
+        }
+    }
+    auto folder = std::make_unique<Opened>();
+    folder->path = session->path();
+    folder->session = std::move(session);
+    folder->shownKey = folder->model.root()->key();
+    Opened *raw = folder.get();
+    m_folders.push_back(std::move(folder));
+    switchTo(raw);
+    if (delayMs <= 0)
+        RestartQueryVeskFileListThread();
+    else
+        QTimer::singleShot(delayMs, this, QOverload<>::of(&VeskFileInfo::RestartQueryVeskFileListThread));
+}
+
+bool VeskFileInfo::openAdditionalFolder(const QString &path)
+{
+    VeskOpener opener(window());
+    ArchiveSessionPtr session = opener.open(path);
+    if (!session)
+        return false;
+    showVeskFolder(std::move(session));
+    return true;
+}
+
+void VeskFileInfo::switchTo(Opened *folder)
+{
+    if (folder == m_current)
+        return;
+    // Work queued for the folder we leave belongs to it; a running query
+    // finishes and is merged into that folder's model when it reports.
+    m_pendingTargets.clear();
+    m_pendingInitial = false;
+    m_selectAfterListing.clear();
+    m_current = folder;
+    rebuildCombo();
+    rebuildTree();
+    if (m_current) {
+        m_nameLabel->setText(VeskOpener::displayName(m_current->path));
+        m_sourceLabel->setText(tr("Source: %1").arg(VeskOpener::displayName(m_current->path)));
+        if (!m_current->initialDone)
+            m_pendingInitial = !m_query;
+        startNextQuery();
+    } else {
+        m_nameLabel->clear();
+        m_sourceLabel->clear();
+    }
+    m_page.currentPage = 1;
+    refreshTable();
+    updateSummary();
+}
+
+void VeskFileInfo::rebuildCombo()
+{
+    const QSignalBlocker block(m_folderCombo);
+    m_folderCombo->clear();
+    int select = 0;
+    for (size_t i = 0; i < m_folders.size(); ++i) {
+        m_folderCombo->addItem(m_folders[i]->path, m_folders[i]->path);
+        if (m_current && m_folders[i]->path == m_current->path)
+            select = static_cast<int>(i);
+    }
+    if (m_folderCombo->count() > 0)
+        m_folderCombo->setCurrentIndex(select);
+}
+
+void VeskFileInfo::rebuildTree()
+{
+    m_tree->clear();
+    m_treeItems.clear();
+    if (!m_current)
+        return;
+    FolderModel &model = m_current->model;
+    if (model.versionRoots().isEmpty()) {
+        addTreeItem(nullptr, model.root());
+        return;
+    }
+    // Re-create the items of a folder switched back to, level by level.
+    std::deque<std::pair<QTreeWidgetItem *, VeskItemInfo *>> todo;
+    for (VeskItemInfo *v : model.versionRoots())
+        todo.emplace_back(addTreeItem(nullptr, v), v);
+    while (!todo.empty()) {
+        auto [item, info] = todo.front();
+        todo.pop_front();
+        int shown = 0;
+        for (VeskItemInfo *child : model.entries(info->key())) {
+            if (child->isFolder != 1 || shown >= FolderModel::kMaxChildFolders)
+                continue;
+            ++shown;
+            todo.emplace_back(addTreeItem(item, child), child);
+        }
+    }
+}
+
+void VeskFileInfo::veskFileIndexChanged(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_folders.size()))
+        return;
+    switchTo(m_folders[static_cast<size_t>(index)].get());
+}
+
+void VeskFileInfo::closeShownFolder()
+{
+    if (!m_current)
+        return;
+    Opened *closing = m_current;
+    queryCancel();
+    m_current = nullptr;
+    closing->session->close();
+    for (auto it = m_folders.begin(); it != m_folders.end(); ++it) {
+        if (it->get() == closing) {
+            m_folders.erase(it);
+            break;
+        }
+    }
+    switchTo(m_folders.empty() ? nullptr : m_folders.front().get());
+    emit folderClosed();
+}
+
+void VeskFileInfo::removeOpenedFolder(const QString &path)
+{
+    if (m_current && m_current->path == path) {
+        closeShownFolder();
+        return;
+    }
+    for (auto it = m_folders.begin(); it != m_folders.end(); ++it) {
+        if ((*it)->path == path) {
+            m_folders.erase(it);
+            break;
+        }
+    }
+    rebuildCombo();
+}
+
+// ---- listing ----
+
+QTreeWidgetItem *VeskFileInfo::addTreeItem(QTreeWidgetItem *parent, VeskItemInfo *info)
+{
+    auto *item = new QTreeWidgetItem;
+    item->setData(0, kItemRole, QVariant::fromValue<qulonglong>(reinterpret_cast<quintptr>(info)));
+    item->setText(0, info->name.isEmpty() ? (info->versionId >= 0 ? timeText(info->mtime) : QStringLiteral("\\"))
+                                          : info->name);
+    item->setIcon(0, QIcon(QStringLiteral(":/images/menu_folder.png")));
+    const bool listed = m_current && m_current->model.isListed(info->versionId, info->fullPath());
+    bool hasFolders = false;
+    if (listed)
+        for (VeskItemInfo *c : m_current->model.entries(info->key()))
+            hasFolders = hasFolders || c->isFolder == 1;
+    item->setChildIndicatorPolicy(!listed || hasFolders ? QTreeWidgetItem::ShowIndicator
+                                                        : QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    if (m_current && m_current->model.limitReached(info->key()))
+        item->setToolTip(0, tr("Only the first 100,000 folders are displayed."));
+    if (parent)
+        parent->addChild(item);
+    else
+        m_tree->addTopLevelItem(item);
+    m_treeItems.insert(info->key(), item);
+    return item;
+}
+
+void VeskFileInfo::requestListing(VeskItemInfo *folder)
+{
+    if (!m_current || !folder || folder->isFolder != 1 || folder->versionId < 0)
+        return;
+    const QString path = folder->fullPath();
+    if (m_current->model.isListed(folder->versionId, path) || m_current->pendingListings.contains(folder->key()))
+        return;
+    m_current->pendingListings.insert(folder->key());
+    m_pendingTargets.push_back({folder->versionId, path, folder->key()});
+    startNextQuery();
+}
+
+void VeskFileInfo::RestartQueryVeskFileListThread()
+{
+    if (!m_current || m_current->initialDone)
+        return;
+    m_pendingInitial = true;
+    startNextQuery();
+}
+
+void VeskFileInfo::startNextQuery()
+{
+    if (m_query || !m_current)
+        return;
+    std::vector<QueryVeskFileListThread::Target> targets;
+    if (m_pendingInitial) {
+        m_pendingInitial = false;
+    } else if (!m_pendingTargets.empty()) {
+        targets.assign(m_pendingTargets.begin(), m_pendingTargets.end());
+        m_pendingTargets.clear();
+    } else {
+        return;
+    }
+    m_queryInitial = targets.empty();
+    m_query = new QueryVeskFileListThread(m_current->session);
+    m_query->setTargets(std::move(targets));
+    // The result belongs to the folder that asked, even if the user switches.
+    Opened *owner = m_current;
+    connect(m_query, &QueryVeskFileListThread::resultReady, this, [this, owner](const QString &result) {
+        if (owner == m_current)
+            queryResultReady(result);
+        else if (m_query)
+            m_query->takeResults(); // the folder was closed or switched away: drop, the next open lists again
+    });
+    connect(m_query, &QueryVeskFileListThread::qureyFinshed, this, &VeskFileInfo::onQueryFinished);
+    m_query->start(QThread::InheritPriority);
+}
+
+void VeskFileInfo::onQueryFinished()
+{
+    if (!m_query)
+        return;
+    QueryVeskFileListThread *done = m_query;
+    m_query = nullptr;
+    done->wait();
+    delete done;
+    startNextQuery();
+}
+
+void VeskFileInfo::queryResultReady(QString result)
+{
+    if (!m_query || !m_current)
+        return;
+    std::vector<ListingBatch> batches = m_query->takeResults();
+    FolderModel &model = m_current->model;
+    bool shownChanged = false;
+    for (ListingBatch &batch : batches) {
+        m_current->pendingListings.remove(batch.parentKey);
+        const QString parentKey = batch.parentKey;
+        const bool versions = batch.versions;
+        FolderModel::Merge merge = model.merge(batch);
+        if (versions) {
+            // The placeholder root gives way to one item per version.
+            if (QTreeWidgetItem *placeholder = m_treeItems.take(model.root()->key()))
+                delete placeholder;
+            for (VeskItemInfo *v : merge.newFolders)
+                addTreeItem(nullptr, v);
+            continue;
+        }
+        QTreeWidgetItem *parent = m_treeItems.value(parentKey, nullptr);
+        if (parent) {
+            m_tree->setUpdatesEnabled(false);
+            QList<QTreeWidgetItem *> children;
+            children.reserve(merge.newFolders.size());
+            for (VeskItemInfo *f : merge.newFolders) {
+                auto *item = new QTreeWidgetItem;
+                item->setData(0, kItemRole, QVariant::fromValue<qulonglong>(reinterpret_cast<quintptr>(f)));
+                item->setText(0, f->name);
+                item->setIcon(0, QIcon(QStringLiteral(":/images/menu_folder.png")));
+                item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+                m_treeItems.insert(f->key(), item);
+                children << item;
+            }
+            parent->addChildren(children);
+            m_tree->setUpdatesEnabled(true);
+            if (merge.newFolders.isEmpty() && parent->childCount() == 0)
+                parent->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+            if (merge.limitReached)
+                parent->setToolTip(0, tr("Only the first 100,000 folders are displayed."));
+        }
+        if (parentKey == m_current->shownKey)
+            shownChanged = true;
+    }
+    m_sourceLabel->setText(tr("Source: %1").arg(VeskOpener::displayName(m_current->path)));
+    m_nameLabel->setText(VeskOpener::displayName(m_current->path));
+    if (result == QLatin1String("ROOT")) {
+        m_current->initialDone = true;
+        if (!model.versionRoots().isEmpty()) {
+            const QString key = model.versionRoots().first()->key();
+            if (QTreeWidgetItem *item = m_treeItems.value(key)) {
+                m_tree->setCurrentItem(item);
+                item->setExpanded(true);
+            }
+            showEntries(key);
+        } else {
+            showEntries(model.root()->key());
+        }
+    } else if (!m_selectAfterListing.isEmpty() && model.find(m_selectAfterListing) &&
+               model.isListed(model.find(m_selectAfterListing)->versionId,
+                              model.find(m_selectAfterListing)->fullPath())) {
+        const QString key = m_selectAfterListing;
+        m_selectAfterListing.clear();
+        showEntries(key);
+    } else if (shownChanged) {
+        refreshTable();
+    }
+    emit listingApplied(result);
+}
+
+void VeskFileInfo::showEntries(const QString &key)
+{
+    if (!m_current)
+        return;
+    m_current->shownKey = key;
+    m_page.currentPage = 1;
+    if (VeskItemInfo *info = m_current->model.find(key)) {
+        if (!m_current->model.isListed(info->versionId, info->fullPath())) {
+            m_selectAfterListing = key;
+            requestListing(info);
+        }
+        if (QTreeWidgetItem *item = m_treeItems.value(key))
+            if (m_tree->currentItem() != item)
+                m_tree->setCurrentItem(item);
+    }
+    refreshTable();
+    emit pageShown(key);
+}
+
+// ---- the table ----
+
+VeskItemInfo *VeskFileInfo::rowItem(int row) const
+{
+    QTableWidgetItem *cell = m_table->item(row, 1);
+    return cell ? reinterpret_cast<VeskItemInfo *>(cell->data(kItemRole).toULongLong()) : nullptr;
+}
+
+void VeskFileInfo::refreshTable()
+{
+    const QVector<VeskItemInfo *> &entries =
+        m_current ? m_current->model.entries(m_current->shownKey) : QVector<VeskItemInfo *>();
+    m_page.entries = entries.size();
+    m_page.normalise();
+    const qint64 first = m_page.firstIndex();
+    const qint64 end = m_page.endIndex();
+    m_table->setUpdatesEnabled(false);
+    m_table->clearContents();
+    m_table->setRowCount(static_cast<int>(end - first));
+    for (qint64 i = first; i < end; ++i) {
+        VeskItemInfo *info = entries[static_cast<int>(i)];
+        const int row = static_cast<int>(i - first);
+        auto *box = new QUserListCtrlCheckBox(row, 0, m_table);
+        box->setCheckStateQuiet(static_cast<Qt::CheckState>(info->checkState));
+        connect(box, &QUserListCtrlCheckBox::clickItemSignal, this, &VeskFileInfo::clickListItem);
+        m_table->setCellWidget(row, 0, box);
+        auto *name = new QTableWidgetItem(
+            QIcon(QStringLiteral(":/images/File_Type_icon/") + BrowserLogic::iconNameFor(info->name, info->isFolder == 1)),
+            info->name);
+        name->setData(kItemRole, QVariant::fromValue<qulonglong>(reinterpret_cast<quintptr>(info)));
+        name->setToolTip(info->name);
+        m_table->setItem(row, 1, name);
+        m_table->setItem(row, 2, new QTableWidgetItem(timeText(info->mtime)));
+        m_table->setItem(row, 3,
+                         new QTableWidgetItem(info->isFolder == 1 ? QString() : BrowserLogic::sizeText(info->totalSize)));
+    }
+    m_table->setUpdatesEnabled(true);
+    setPageInfo();
+    updateHeaderState();
+}
+
+void VeskFileInfo::setPageInfo()
+{
+    m_page.normalise();
+    const bool none = m_page.pageCount == 0;
+    m_pageLabel->setText(tr("/ %1").arg(m_page.pageCount));
+    m_pageEdit->setValidator(new QIntValidator(0, static_cast<int>(qMin<qint64>(m_page.pageCount, INT_MAX)), m_pageEdit));
+    m_pageEdit->setText(QString::number(m_page.currentPage));
+    m_rangeLabel->setText(tr("Display item: %1, Total: %2").arg(m_page.rangeText()).arg(m_page.entries));
+    m_first->setEnabled(m_page.canGoBack());
+    m_prev->setEnabled(m_page.canGoBack());
+    m_next->setEnabled(m_page.canGoForward());
+    m_last->setEnabled(m_page.canGoForward());
+    m_pageEdit->setEnabled(!none);
+}
+
+QString VeskFileInfo::rangeLabelText() const
+{
+    return m_rangeLabel->text();
+}
+
+void VeskFileInfo::firstPage()
+{
+    m_page.currentPage = 1;
+    refreshTable();
+}
+
+void VeskFileInfo::previousPage()
+{
+    if (m_page.canGoBack())
+        --m_page.currentPage;
+    refreshTable();
+}
+
+void VeskFileInfo::nextPage()
+{
+    if (m_page.canGoForward())
+        ++m_page.currentPage;
+    refreshTable();
+}
+
+void VeskFileInfo::lastPage()
+{
+    m_page.currentPage = m_page.pageCount;
+    refreshTable();
+}
+
+void VeskFileInfo::gotoPage()
+{
+    bool ok = false;
+    const qint64 page = m_pageEdit->text().toLongLong(&ok);
+    if (ok)
+        m_page.currentPage = page;
+    refreshTable();
+}
+
+void VeskFileInfo::pageCountIndexChanged(int index)
+{
+    if (index < 0)
+        return;
+    m_page.pageSize = m_pageSizeCombo->itemData(index).toLongLong();
+    m_page.currentPage = 1;
+    refreshTable();
+}
+
+void VeskFileInfo::setPageSize(qint64 size)
+{
+    const int index = m_pageSizeCombo->findData(size);
+    if (index >= 0)
+        m_pageSizeCombo->setCurrentIndex(index);
+}
+
+// ---- check boxes, statistics and the summary ----
+
+void VeskFileInfo::updateHeaderState()
+{
+    QVector<BrowserLogic::RowCheck> rows;
+    for (int r = 0; r < m_table->rowCount(); ++r)
+        if (auto *box = qobject_cast<QUserListCtrlCheckBox *>(m_table->cellWidget(r, 0)))
+            rows << BrowserLogic::RowCheck{box->checkState(), box->isEnabled()};
+    m_header->setCheckState(static_cast<Qt::CheckState>(BrowserLogic::headerCheckState(rows)));
+}
+
+void VeskFileInfo::clickListItem(int row, int column, int state)
+{
+    Q_UNUSED(column);
+    VeskItemInfo *info = rowItem(row);
+    if (!info || !m_current)
+        return;
+    info->checkState = state;
+    if (state == Qt::Checked) {
+        m_current->checked.insert(info);
+        if (info->isFolder == 1 && !info->statKnown)
+            m_current->pendingStats.insert(info->key());
+    } else {
+        m_current->checked.remove(info);
+    }
+    updateHeaderState();
+    startStats();
+    updateSummary();
+}
+
+void VeskFileInfo::headerCheckboxChanged(int state)
+{
+    if (!m_current)
+        return;
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        auto *box = qobject_cast<QUserListCtrlCheckBox *>(m_table->cellWidget(r, 0));
+        VeskItemInfo *info = rowItem(r);
+        if (!box || !info || !box->isEnabled())
+            continue;
+        if (state == Qt::Checked) {
+            if (info->isFolder == 1 && !info->statKnown)
+                m_current->pendingStats.insert(info->key());
+            box->setCheckStateQuiet(Qt::Checked);
+            info->checkState = Qt::Checked;
+            m_current->checked.insert(info);
+        } else {
+            box->setCheckStateQuiet(Qt::Unchecked);
+            info->checkState = Qt::Unchecked;
+            m_current->checked.remove(info);
+        }
+    }
+    updateHeaderState();
+    startStats();
+    updateSummary();
+}
+
+void VeskFileInfo::retire(QThread *thread)
+{
+    // A worker still inside a library call finishes on its own; nobody waits.
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    m_retired.emplace_back(thread);
+    if (thread->isFinished())
+        thread->deleteLater();
+}
+
+void VeskFileInfo::startStats()
+{
+    if (!m_current || m_current->pendingStats.isEmpty())
+        return;
+    if (m_stat) {
+        m_stat->requestStop();
+        disconnect(m_stat, nullptr, this, nullptr);
+        retire(m_stat);
+        m_stat = nullptr;
+    }
+    std::vector<StatVeskFileListThread::Request> requests;
+    for (const QString &key : qAsConst(m_current->pendingStats))
+        if (VeskItemInfo *info = m_current->model.find(key))
+            requests.push_back({key, info->versionId, info->fullPath()});
+    m_stat = new StatVeskFileListThread(m_current->session, std::move(requests));
+    Opened *owner = m_current;
+    connect(m_stat, &StatVeskFileListThread::resultReady, this, [this, owner](const QString &r) {
+        if (owner == m_current)
+            statResultReady(r);
+    });
+    connect(m_stat, &StatVeskFileListThread::statFinshed, this, [this] {
+        if (!m_stat)
+            return;
+        StatVeskFileListThread *done = m_stat;
+        m_stat = nullptr;
+        done->wait();
+        delete done;
+    });
+    m_stat->start(QThread::InheritPriority);
+}
+
+void VeskFileInfo::statResultReady(QString result)
+{
+    Q_UNUSED(result);
+    if (!m_stat || !m_current)
+        return;
+    for (const StatVeskFileListThread::Result &r : m_stat->takeResults()) {
+        m_current->pendingStats.remove(r.key);
+        VeskItemInfo *info = m_current->model.find(r.key);
+        if (!info || r.code != 0)
+            continue; // stays without statistics; the reason went to the debug output
+        info->folderCount = r.stat.folders;
+        info->fileCount = r.stat.files;
+        info->totalSize = r.stat.bytes;
+        info->statKnown = true;
+    }
+    updateSummary();
+    emit statsApplied();
+}
+
+BrowserLogic::SelectionCounts VeskFileInfo::selectionCounts() const
+{
+    BrowserLogic::SelectionCounts c;
+    if (!m_current)
+        return c;
+    for (const VeskItemInfo *info : m_current->checked) {
+        if (info->isFolder == 1) {
+            ++c.folders;
+            if (!info->statKnown) {
+                ++c.pendingFolders;
+                continue;
+            }
+            c.folders += info->folderCount;
+            c.files += info->fileCount;
+            c.bytes += info->totalSize;
+        } else {
+            ++c.files;
+            c.bytes += qMax<qint64>(0, info->totalSize);
+        }
+    }
+    return c;
+}
+
+void VeskFileInfo::updateSummary()
+{
+    const BrowserLogic::SelectionCounts c = selectionCounts();
+    m_selectedLabel->setText(tr("Selected: %1 Folders, %2 Files").arg(highlight(c.folders), highlight(c.files)));
+    m_sizeLabel->setText(tr("Estimated Restore Size: %1")
+                             .arg(QStringLiteral("<font color=#004980>%1</font>").arg(BrowserLogic::sizeText(c.bytes))));
+}
+
+QString VeskFileInfo::summaryText() const
+{
+    return m_selectedLabel->text() + QLatin1Char('\n') + m_sizeLabel->text();
+}
+
+// ---- sorting, navigation and actions ----
+
+void VeskFileInfo::headerSectionClicked(int index)
+{
+    if (!m_current || index < 1 || index > 3 || m_current->model.entries(m_current->shownKey).isEmpty())
+        return;
+    const bool ascending = m_sortAscending[index];
+    m_sortAscending[index] = !ascending;
+    m_current->model.sortEntries(m_current->shownKey, index, ascending);
+    m_header->setSortIndicatorShown(true);
+    m_header->setSortIndicator(index, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    refreshTable();
+}
+
+void VeskFileInfo::folderTreeItemPressed(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(column);
+    if (VeskItemInfo *info = infoOf(item))
+        showEntries(info->key());
+}
+
+void VeskFileInfo::folderTreeItemExpanded(QTreeWidgetItem *item)
+{
+    item->setIcon(0, QIcon(QStringLiteral(":/images/menu_folder_open.png")));
+    requestListing(infoOf(item));
+}
+
+void VeskFileInfo::folderTreeItemCollapsed(QTreeWidgetItem *item)
+{
+    item->setIcon(0, QIcon(QStringLiteral(":/images/menu_folder.png")));
+}
+
+void VeskFileInfo::goParentLevel()
+{
+    if (!m_current)
+        return;
+    VeskItemInfo *info = m_current->model.find(m_current->shownKey);
+    if (!info || info->name.isEmpty())
+        return; // a version root has no parent level
+    // The parent's full path is this entry's parent path.
+    showEntries(info->versionId == 0 ? info->parentPath
+                                      : QString::number(info->versionId) + QLatin1Char('\\') + info->parentPath);
+}
+
+void VeskFileInfo::fileListWidgetCellClicked(int row, int column)
+{
+    Q_UNUSED(row);
+    Q_UNUSED(column);
+}
+
+void VeskFileInfo::fileListWidgetCellDoubleClicked(int row, int column)
+{
+    Q_UNUSED(column);
+    VeskItemInfo *info = rowItem(row);
+    if (!info)
+        return;
+    if (info->isFolder == 1) {
+        if (QTreeWidgetItem *item = m_treeItems.value(info->key()))
+            if (item->parent())
+                item->parent()->setExpanded(true);
+        showEntries(info->key());
+        return;
+    }
+    showNotYet();
+}
+
+void VeskFileInfo::folderTreeContextMenu(QPoint pos)
+{
+    QTreeWidgetItem *item = m_tree->itemAt(pos);
+    if (!item)
+        return;
+    QMenu menu(this);
+    QAction *extract = menu.addAction(QIcon(QStringLiteral(":/images/bt_extract.png")), tr("Extract"));
+    connect(extract, &QAction::triggered, this, &VeskFileInfo::extractActionClicked);
+    menu.exec(m_tree->viewport()->mapToGlobal(pos));
+}
+
+void VeskFileInfo::veskNameLabelContextMenu(QPoint pos)
+{
+    QMenu menu(this);
+    QAction *all = menu.addAction(QIcon(QStringLiteral(":/images/bt_extract.png")), tr("Extract All"));
+    connect(all, &QAction::triggered, this, &VeskFileInfo::extractAllActionClicked);
+    menu.exec(m_nameLabel->mapToGlobal(pos));
+}
+
+void VeskFileInfo::showOpenFileWindow()
+{
+    QWidget *w = window();
+    QMetaObject::invokeMethod(w, "hideJobsWindow");
+    const QString dir = chooseVeskFolder(this);
+    if (dir.isEmpty())
+        return;
+    openAdditionalFolder(dir);
+}
+
+void VeskFileInfo::showExtractFileWindow()
+{
+    showNotYet();
+}
+
+void VeskFileInfo::extractActionClicked(bool)
+{
+    showNotYet();
+}
+
+void VeskFileInfo::extractAllActionClicked(bool)
+{
+    showNotYet();
+}
+
+void VeskFileInfo::showNotYet()
+{
+    Hcommon::showMessage(QMessageBox::Information, tr("Orvex Extract Tool"),
+                         tr("Extraction is not available in this version yet."), QMessageBox::Ok, window());
+}
+
+void VeskFileInfo::queryCancel()
+{
+    m_pendingTargets.clear();
+    m_pendingInitial = false;
+    if (m_query) {
+        m_query->requestStop();
+        stopThread(m_query);
+        delete m_query;
+        m_query = nullptr;
+    }
+    if (m_stat) {
+        m_stat->requestStop();
+        stopThread(m_stat);
+        delete m_stat;
+        m_stat = nullptr;
+    }
+    for (QPointer<QThread> &t : m_retired) {
+        if (t) {
+            stopThread(t);
+            delete t.data();
+        }
+    }
+    m_retired.clear();
+    if (m_current) {
+        m_current->pendingListings.clear();
+        m_current->initialDone = m_current->initialDone || !m_current->model.versionRoots().isEmpty();
+    }
+}

@@ -1,0 +1,174 @@
+// The archive browser: versions and folders of the open backup folder in a
+// lazily filled tree, the entries of the selected folder in a paged table
+// with check boxes, and the number and size of what is checked.
+//
+// Listing and statistics run on QueryVeskFileListThread and
+// StatVeskFileListThread; the GUI thread only merges their results into the
+// FolderModel and the widgets, so it never waits on the archive library
+// (except when the page shuts down and its workers are stopped).
+#pragma once
+
+#include "ArchiveSession.h"
+#include "BrowserLogic.h"
+#include "FolderModel.h"
+#include "VeskThreads.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QSet>
+#include <QWidget>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+class CheckBoxHeader;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class VeskFileInfo : public QWidget {
+    Q_OBJECT
+public:
+    explicit VeskFileInfo(QWidget *parent = nullptr);
+    ~VeskFileInfo() override;
+
+    // Shows a newly opened folder (adds it to the opened folders). The
+    // listing starts after `delayMs` (at once for 0 or less).
+    void showVeskFolder(ArchiveSessionPtr session, int delayMs = 0);
+    // Opens `path` through the password loop and shows it; false when it
+    // was not opened.
+    bool openAdditionalFolder(const QString &path);
+    // Closes the shown folder and forgets it.
+    void closeShownFolder();
+    void removeOpenedFolder(const QString &path);
+
+    bool hasFolder() const { return m_current != nullptr; }
+    QString currentPath() const;
+    QStringList openedPaths() const;
+    bool isBusy() const;
+
+    // For tests and measurements.
+    FolderModel *model() const;
+    QTreeWidget *tree() const { return m_tree; }
+    QTableWidget *table() const { return m_table; }
+    CheckBoxHeader *header() const { return m_header; }
+    QString shownKey() const;
+    const BrowserLogic::PageInfo &pageInfo() const { return m_page; }
+    BrowserLogic::SelectionCounts selectionCounts() const;
+    QString summaryText() const;
+    QString rangeLabelText() const;
+    QTreeWidgetItem *treeItem(const QString &key) const { return m_treeItems.value(key, nullptr); }
+    // Shows a folder's entries from page 1, listing it first when needed.
+    void showEntries(const QString &key);
+    void setPageSize(qint64 size);
+
+signals:
+    void updateLanguageSignal();
+    // After a listing was merged ("ROOT" or "CHILD").
+    void listingApplied(QString result);
+    // After the table shows the first page of a folder's entries.
+    void pageShown(QString key);
+    void statsApplied();
+    void folderClosed();
+
+public slots:
+    void queryCancel();
+    void updateLanguage();
+    void folderTreeItemPressed(QTreeWidgetItem *item, int column);
+    void folderTreeItemCollapsed(QTreeWidgetItem *item);
+    void folderTreeItemExpanded(QTreeWidgetItem *item);
+    void folderTreeContextMenu(QPoint pos);
+    void veskNameLabelContextMenu(QPoint pos);
+    void clickListItem(int row, int column, int state);
+    void showOpenFileWindow();
+    void showExtractFileWindow();
+    void goParentLevel();
+    void fileListWidgetCellClicked(int row, int column);
+    void fileListWidgetCellDoubleClicked(int row, int column);
+    void headerCheckboxChanged(int state);
+    void headerSectionClicked(int index);
+    void queryResultReady(QString result);
+    void RestartQueryVeskFileListThread();
+    void firstPage();
+    void previousPage();
+    void nextPage();
+    void lastPage();
+    void gotoPage();
+    void pageCountIndexChanged(int index);
+    void setPageInfo();
+    void statResultReady(QString result);
+    void veskFileIndexChanged(int index);
+    void extractActionClicked(bool checked = false);
+    void extractAllActionClicked(bool checked = false);
+
+private:
+    struct Opened {
+        QString path;
+        ArchiveSessionPtr session;
+        FolderModel model;
+        QString shownKey;
+        QSet<VeskItemInfo *> checked;
+        QSet<QString> pendingStats;
+        QSet<QString> pendingListings;
+        bool initialDone = false;
+    };
+
+    void buildUi();
+    void rebuildCombo();
+    void rebuildTree();
+    void switchTo(Opened *folder);
+    QTreeWidgetItem *addTreeItem(QTreeWidgetItem *parent, VeskItemInfo *info);
+    void requestListing(VeskItemInfo *folder);
+    void startNextQuery();
+    void onQueryFinished();
+    void startStats();
+    void refreshTable();
+    void updateHeaderState();
+    void updateSummary();
+    VeskItemInfo *rowItem(int row) const;
+    void retire(QThread *thread);
+    void showNotYet();
+
+    std::vector<std::unique_ptr<Opened>> m_folders;
+    Opened *m_current = nullptr;
+    QHash<QString, QTreeWidgetItem *> m_treeItems;
+    QString m_selectAfterListing;
+
+    QueryVeskFileListThread *m_query = nullptr;
+    bool m_queryInitial = false;
+    std::deque<QueryVeskFileListThread::Target> m_pendingTargets;
+    bool m_pendingInitial = false;
+    StatVeskFileListThread *m_stat = nullptr;
+    std::vector<QPointer<QThread>> m_retired;
+
+    BrowserLogic::PageInfo m_page;
+    bool m_sortAscending[4] = {true, true, true, true};
+
+    QPushButton *m_back = nullptr;
+    QLabel *m_sourceLabel = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QComboBox *m_folderCombo = nullptr;
+    QPushButton *m_browse = nullptr;
+    QPushButton *m_extract = nullptr;
+    QTreeWidget *m_tree = nullptr;
+    QTableWidget *m_table = nullptr;
+    CheckBoxHeader *m_header = nullptr;
+    QPushButton *m_first = nullptr;
+    QPushButton *m_prev = nullptr;
+    QPushButton *m_next = nullptr;
+    QPushButton *m_last = nullptr;
+    QLineEdit *m_pageEdit = nullptr;
+    QLabel *m_pageLabel = nullptr;
+    QLabel *m_pageTitle = nullptr;
+    QLabel *m_showLabel = nullptr;
+    QLabel *m_itemsLabel = nullptr;
+    QComboBox *m_pageSizeCombo = nullptr;
+    QLabel *m_rangeLabel = nullptr;
+    QLabel *m_selectedLabel = nullptr;
+    QLabel *m_sizeLabel = nullptr;
+};
