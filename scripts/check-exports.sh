@@ -49,7 +49,7 @@ if [ "$actual" = "$expected" ]; then
 fi
 
 echo "check-exports: $(basename "$lib") exports differ from $listfile" >&2
-diff <(printf '%s\n' "$expected") <(printf '%s\n' "$actual") |
+diff <(printf '%s\n' "$expected" | sed '/^$/d') <(printf '%s\n' "$actual" | sed '/^$/d') |
   sed -n 's/^< /  no longer exported: /p; s/^> /  newly exported:     /p' >&2 || true
 echo "If the change is intended (a new or removed interface call), regenerate the lists with" >&2
 echo "  $here/update-exports.sh BUILD_DIR" >&2
