@@ -98,7 +98,8 @@ typedef struct filehdr {
  * bytes at `offset` of fd; with fd < 0, the bytes at `buf` (which must hold
  * at least that many). Returns the format's header object (filehdr_t or
  * chunk_hdr_t), released with header_put; NULL with errno on failure (EINVAL
- * for a format without a framed header, EIO for a short read). */
+ * for a format without a framed header, EIO for a short read). A repair
+ * works on a private copy: the bytes at `buf` are left as they were. */
 ORVEX_COMMON_API void *header_get(int fmt, int fd, uint64_t offset, void *buf, int do_ecc) ORVEX_NOEXCEPT;
 /* Releases a header returned by header_get; NULL is ignored. */
 ORVEX_COMMON_API void header_put(void *hdr, int fmt) ORVEX_NOEXCEPT;
