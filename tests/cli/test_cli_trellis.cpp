@@ -1,0 +1,229 @@
+// orvex-extract over Trellis backup folders written by the test kit: the JSON
+// shapes against the kit's record for every version, the password sources,
+// and the exit codes.
+#include "testkit/tempdir.h"
+#include "testkit/trellis.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sqlite3.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace tk = orvex::testkit;
+namespace tt = orvex::testkit::trellis;
+using nlohmann::json;
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    std::string out, err;
+};
+
+std::string quote(const std::string &s)
+{
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string slurp(const std::filesystem::path &p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Runs orvex-extract with `args` and no terminal; `env` like "ORVEX_PASSWORD=x".
+Outcome extract(const std::vector<std::string> &args, const std::string &env = "")
+{
+    static tk::TempDir io("cli-io");
+    std::string cmd = "env -u ORVEX_PASSWORD " + env + " " + quote(ORVEX_EXTRACT_EXE);
+    for (const auto &a : args)
+        cmd += " " + quote(a);
+    cmd += " >" + quote((io / "out").string()) + " 2>" + quote((io / "err").string()) + " </dev/null";
+    int status = std::system(cmd.c_str());
+    Outcome r;
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.out = slurp(io / "out");
+    r.err = slurp(io / "err");
+    return r;
+}
+
+struct Backup {
+    tk::TempDir dir{"cli-trellis"};
+    tt::FolderManifest manifest;
+    explicit Backup(const std::string &password = "", int versions = 4, uint64_t seed = 5)
+    {
+        tt::FolderOptions o;
+        o.password = password;
+        o.versions = versions;
+        o.files = 40;
+        o.seed = seed;
+        manifest = tt::write_folder(dir.path(), o);
+    }
+    std::string path() const { return dir.str(); }
+};
+
+json entry_json(const tt::ManifestEntry &e)
+{
+    return {{"name", tt::base_name(e.path)}, {"type", e.is_dir ? "dir" : "file"}, {"size", e.size}, {"mtime", e.mtime}};
+}
+
+// What `ls -R --json` must print for a version, from the kit's record:
+// depth first, children in listing order.
+json expected_tree(const tt::VersionManifest &v)
+{
+    json all = json::array();
+    std::vector<std::string> stack{"\\"};
+    while (!stack.empty()) {
+        std::string folder = stack.back();
+        stack.pop_back();
+        json entries = json::array();
+        auto kids = tt::children(v, folder);
+        for (const auto &e : kids)
+            entries.push_back(entry_json(e));
+        all.push_back({{"path", folder}, {"version", v.version}, {"entries", entries}});
+        for (auto it = kids.rbegin(); it != kids.rend(); ++it)
+            if (it->is_dir)
+                stack.push_back(it->path);
+    }
+    return all;
+}
+
+} // namespace
+
+TEST(CliTrellis, RecursiveListingMatchesTheKitRecordForEveryVersion)
+{
+    Backup b("s3cret pass", 5, 21);
+    tk::TempDir pw("cli-pw");
+    tk::write_file(pw / "pw", std::vector<uint8_t>{'s', '3', 'c', 'r', 'e', 't', ' ', 'p', 'a', 's', 's', '\n'});
+    for (const auto &v : b.manifest.versions) {
+        Outcome r = extract({"ls", b.path(), "-R", "--json", "--version", std::to_string(v.version), "--password-file",
+                         (pw / "pw").string()});
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_TRUE(r.err.empty()) << r.err;
+        EXPECT_EQ(json::parse(r.out), expected_tree(v)) << "version " << v.version;
+    }
+}
+
+TEST(CliTrellis, ShapesOfVersionsLsAndStat)
+{
+    Backup b;
+    Outcome r = extract({"versions", b.path(), "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    json want = json::array();
+    for (const auto &v : b.manifest.versions)
+        want.push_back({{"version", v.version}, {"timestamp", v.timestamp}});
+    EXPECT_EQ(json::parse(r.out), want);
+
+    // Without --version: the newest; a path with '/' or extra separators is
+    // the same folder.
+    const auto &newest = b.manifest.versions.back();
+    std::string folder;
+    for (const auto &e : newest.entries)
+        if (e.is_dir) {
+            folder = e.path;
+            break;
+        }
+    ASSERT_FALSE(folder.empty());
+    std::string slashed = folder;
+    for (char &c : slashed)
+        if (c == '\\')
+            c = '/';
+    r = extract({"ls", b.path(), slashed + "/", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    json got = json::parse(r.out);
+    EXPECT_EQ(got["path"], folder);
+    EXPECT_EQ(got["version"], newest.version);
+    json entries = json::array();
+    for (const auto &e : tt::children(newest, folder))
+        entries.push_back(entry_json(e));
+    EXPECT_EQ(got["entries"], entries);
+
+    r = extract({"stat", b.path(), "\\", "--version", "1", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    int files = 0, dirs = 0;
+    long long bytes = 0;
+    for (const auto &e : b.manifest.versions[0].entries) {
+        (e.is_dir ? dirs : files) += 1;
+        bytes += e.is_dir ? 0 : static_cast<long long>(e.size);
+    }
+    EXPECT_EQ(json::parse(r.out),
+              (json{{"path", "\\"}, {"folder_count", dirs}, {"file_count", files}, {"total_size", bytes}}));
+
+    // Plain text output works too.
+    r = extract({"ls", b.path(), "-R"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\\:"), std::string::npos);
+}
+
+TEST(CliTrellis, PasswordSourcesAndExitCodes)
+{
+    Backup b("pw-1");
+    tk::TempDir files("cli-pw");
+    tk::write_file(files / "right", std::vector<uint8_t>{'p', 'w', '-', '1', '\r', '\n'});
+    tk::write_file(files / "wrong", std::vector<uint8_t>{'n', 'o', '\n'});
+    struct Case {
+        const char *what;
+        std::vector<std::string> args;
+        std::string env;
+        int code;
+    } cases[] = {
+        {"password from a file (CR LF line)", {"versions", b.path(), "--password-file", (files / "right").string()}, "", 0},
+        {"password from the environment", {"versions", b.path()}, "ORVEX_PASSWORD=pw-1", 0},
+        {"file wins over the environment", {"versions", b.path(), "--password-file", (files / "right").string()}, "ORVEX_PASSWORD=no", 0},
+        {"no password and no terminal", {"versions", b.path()}, "", 3},
+        {"wrong password", {"ls", b.path(), "--password-file", (files / "wrong").string()}, "", 3},
+        {"unreadable password file", {"ls", b.path(), "--password-file", (files / "none").string()}, "", 1},
+        {"no such folder", {"ls", b.path() + "/nope"}, "ORVEX_PASSWORD=pw-1", 4},
+        {"no such path", {"ls", b.path(), "\\no\\such"}, "ORVEX_PASSWORD=pw-1", 4},
+        {"no such version", {"ls", b.path(), "--version", "99"}, "ORVEX_PASSWORD=pw-1", 4},
+        {"stat of a missing path", {"stat", b.path(), "\\nope"}, "ORVEX_PASSWORD=pw-1", 4},
+        {"no password option on the command line", {"ls", b.path(), "--password", "pw-1"}, "", 2},
+        {"unknown command", {"frobnicate"}, "", 2},
+        {"missing folder argument", {"ls"}, "", 2},
+    };
+    for (const auto &c : cases) {
+        Outcome r = extract(c.args, c.env);
+        EXPECT_EQ(r.code, c.code) << c.what << ": " << r.err;
+        if (c.code != 0 && c.code != 2) {
+            // One line on stderr, never the password.
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.what << ": " << r.err;
+            EXPECT_EQ(r.err.find("pw-1"), std::string::npos) << c.what;
+        }
+    }
+}
+
+TEST(CliTrellis, FolderNamesThatCannotBePathsDoNotLoopTheTree)
+{
+    // A folder with an empty name resolves to its parent again; one with a
+    // backslash to somewhere else. -R reports them instead of looping.
+    tk::TempDir dir("cli-hostile");
+    tt::write_job_info(dir.path(), tt::make_job_id(1), "", tt::InfoForm::KeyValue);
+    {
+        tt::Catalogue c(dir / tt::full_name(1), false);
+        c.add_version(1, 1700000000, 1700000100, 1);
+        c.add_path(std::nullopt, "", 1);
+        tt::HistoryRow d;
+        d.is_dir = true;
+        d.attr = tt::make_attr(0, 0);
+        for (auto [id, name] : {std::pair<int64_t, std::string>{2, ""}, {3, "a\\b"}, {4, "ok"}}) {
+            c.add_path(1, name, id);
+            d.path_id = id;
+            c.add_history(d);
+        }
+    }
+    Outcome r = extract({"ls", dir.str(), "-R", "--json"});
+    EXPECT_EQ(r.code, 1);
+    json got = json::parse(r.out);
+    ASSERT_EQ(got.size(), 2u); // the root and "ok"
+    EXPECT_EQ(got[1]["path"], "\\ok");
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
+}
