@@ -69,7 +69,7 @@ typedef struct restore_ctx {
     bool short_vaultpath;  /* vault paths in the short form */
     uint64_t num_vaults;   /* vaults the descriptor references */
     crypter_t *cry;        /* not owned */
-    file_t *viddb;         /* temporary vault-list database (file-offset and vault-id orders), owned */
+    file_t *viddb;         /* unused: the vault list is kept in `vaultlist` */
     int64_t chk_imin;      /* first and last chunk index of the descriptor */
     int64_t chk_imax;
     int64_t pfoffsets[2];  /* reserved */
@@ -78,6 +78,7 @@ typedef struct restore_ctx {
     int32_t now_hid;       /* pair of `vault`, -1 when unknown */
     int64_t now_vid;
     vault_cache_t *vault_cache; /* owned, created on first use */
+    void *vaultlist;       /* the descriptor's vaults, ordered by vid (private), owned */
 } restore_ctx_t;
 
 /* Partial-read request: `size` bytes from file offset `offset` of a file of
