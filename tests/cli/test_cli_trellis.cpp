@@ -166,9 +166,9 @@ TEST(CliTrellis, ShapesOfVersionsLsAndStat)
 
 TEST(CliTrellis, PasswordSourcesAndExitCodes)
 {
-    Backup b("pw-1");
+    Backup b("hunter-Zq9");
     tk::TempDir files("cli-pw");
-    tk::write_file(files / "right", std::vector<uint8_t>{'p', 'w', '-', '1', '\r', '\n'});
+    tk::write_file(files / "right", std::vector<uint8_t>{'h', 'u', 'n', 't', 'e', 'r', '-', 'Z', 'q', '9', '\r', '\n'});
     tk::write_file(files / "wrong", std::vector<uint8_t>{'n', 'o', '\n'});
     struct Case {
         const char *what;
@@ -177,16 +177,16 @@ TEST(CliTrellis, PasswordSourcesAndExitCodes)
         int code;
     } cases[] = {
         {"password from a file (CR LF line)", {"versions", b.path(), "--password-file", (files / "right").string()}, "", 0},
-        {"password from the environment", {"versions", b.path()}, "ORVEX_PASSWORD=pw-1", 0},
+        {"password from the environment", {"versions", b.path()}, "ORVEX_PASSWORD=hunter-Zq9", 0},
         {"file wins over the environment", {"versions", b.path(), "--password-file", (files / "right").string()}, "ORVEX_PASSWORD=no", 0},
         {"no password and no terminal", {"versions", b.path()}, "", 3},
         {"wrong password", {"ls", b.path(), "--password-file", (files / "wrong").string()}, "", 3},
         {"unreadable password file", {"ls", b.path(), "--password-file", (files / "none").string()}, "", 1},
-        {"no such folder", {"ls", b.path() + "/nope"}, "ORVEX_PASSWORD=pw-1", 4},
-        {"no such path", {"ls", b.path(), "\\no\\such"}, "ORVEX_PASSWORD=pw-1", 4},
-        {"no such version", {"ls", b.path(), "--version", "99"}, "ORVEX_PASSWORD=pw-1", 4},
-        {"stat of a missing path", {"stat", b.path(), "\\nope"}, "ORVEX_PASSWORD=pw-1", 4},
-        {"no password option on the command line", {"ls", b.path(), "--password", "pw-1"}, "", 2},
+        {"no such folder", {"ls", b.path() + "/nope"}, "ORVEX_PASSWORD=hunter-Zq9", 4},
+        {"no such path", {"ls", b.path(), "\\no\\such"}, "ORVEX_PASSWORD=hunter-Zq9", 4},
+        {"no such version", {"ls", b.path(), "--version", "99"}, "ORVEX_PASSWORD=hunter-Zq9", 4},
+        {"stat of a missing path", {"stat", b.path(), "\\nope"}, "ORVEX_PASSWORD=hunter-Zq9", 4},
+        {"no password option on the command line", {"ls", b.path(), "--password", "hunter-Zq9"}, "", 2},
         {"unknown command", {"frobnicate"}, "", 2},
         {"missing folder argument", {"ls"}, "", 2},
     };
@@ -196,7 +196,7 @@ TEST(CliTrellis, PasswordSourcesAndExitCodes)
         if (c.code != 0 && c.code != 2) {
             // One line on stderr, never the password.
             EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.what << ": " << r.err;
-            EXPECT_EQ(r.err.find("pw-1"), std::string::npos) << c.what;
+            EXPECT_EQ(r.err.find("hunter-Zq9"), std::string::npos) << c.what;
         }
     }
 }
