@@ -37,11 +37,11 @@ extern "C" const char *const exportdb_cmds[EXPORTDB_MAX] = {
     "WITH RECURSIVE path(level, title, parent_ino) AS (SELECT 0, title, parent_ino FROM data_files WHERE ino = ? "
     "UNION ALL SELECT path.level+1, data_files.title, data_files.parent_ino FROM data_files JOIN path ON "
     "data_files.ino = path.parent_ino ), path_from_root AS (SELECT title FROM path ORDER BY level DESC) SELECT "
-    "group_concat(title, '\\') FROM path_from_root;",
+    "group_concat(title, '\\'), count(*) FROM path_from_root;",
     "WITH RECURSIVE path(level, title, parent_ino) AS (SELECT 0, title, parent_ino FROM hashdb_files WHERE ino = ? "
     "UNION ALL SELECT path.level+1, hashdb_files.title, hashdb_files.parent_ino FROM hashdb_files JOIN path ON "
     "hashdb_files.ino = path.parent_ino ), path_from_root AS (SELECT title FROM path ORDER BY level DESC) SELECT "
-    "group_concat(title, '\\') FROM path_from_root;",
+    "group_concat(title, '\\'), count(*) FROM path_from_root;",
     "SELECT path, size, mtime, filetype FROM all_files WHERE parent_ino=? ORDER BY filetype ASC , path ASC;",
     "SELECT ino, size, filetype FROM all_files WHERE path=?;",
     "WITH RECURSIVE path(ino, parent_path, path, mtime, size, filetype) AS ( SELECT ino, ?, '', mtime, size, "
@@ -160,6 +160,13 @@ int check_parent_links(file_t *file, const char *table)
     sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE)
         return fail_eio(file, "read parent links");
+    // Parent 0 means "no parent": an entry numbered 0 would make the root
+    // a child of its own child.
+    if (parents_of.count(0)) {
+        OLOG(OLOG_ERROR, "%s: %s: an entry is numbered 0", path_of(file), table);
+        errno = EIO;
+        return -1;
+    }
 
     // 0 = not yet known, 1 = on the current walk, 2 = reaches the root.
     std::unordered_map<int64_t, int> state;
@@ -477,8 +484,10 @@ char *exportdb_getpath(file_t *file, void *data)
         errno = EIO;
         return nullptr;
     }
+    // The aggregate always yields a row; the count says whether the entry
+    // exists, so an unknown number is never mistaken for the root.
     int rc = sqlite3_step(stmt);
-    if (rc == SQLITE_DONE) {
+    if (rc == SQLITE_ROW && sqlite3_column_int64(stmt, 1) == 0) {
         errno = 0;
         return nullptr;
     }

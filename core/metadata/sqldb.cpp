@@ -119,12 +119,11 @@ bool configure(sqlite3 *db, const char *path, int os_flags, int file_flags)
         {"page_size", "PRAGMA page_size=4096;"},
         {"busy_timeout", "PRAGMA busy_timeout=10000;"},
     };
-    if (!harden(db, path))
-        return false;
+    // Defensive mode forbids turning the journal off, so the pragmas come first.
     for (const Pragma &p : pragmas)
         if (p.sql && !run_pragma(db, path, p))
             return false;
-    return true;
+    return harden(db, path);
 }
 
 } // namespace
