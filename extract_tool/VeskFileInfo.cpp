@@ -264,6 +264,7 @@ void VeskFileInfo::showVeskFolder(ArchiveSessionPtr session, int delayMs)
         if (f->path == session->path()) {
             // Already open: keep its listing, drop the extra session.
             switchTo(f.get());
+            RestartQueryVeskFileListThread();
             return;
         }
     }
@@ -290,9 +291,9 @@ bool VeskFileInfo::openAdditionalFolder(const QString &path)
     return true;
 }
 
-void VeskFileInfo::switchTo(Opened *folder)
+void VeskFileInfo::switchTo(Opened *folder, bool force)
 {
-    if (folder == m_current)
+    if (folder == m_current && !force)
         return;
     // Work queued for the folder we leave belongs to it; a running query
     // finishes and is merged into that folder's model when it reports.
@@ -300,13 +301,13 @@ void VeskFileInfo::switchTo(Opened *folder)
     m_pendingInitial = false;
     m_selectAfterListing.clear();
     m_current = folder;
+    if (m_current && !m_current->initialDone)
+        m_current->initialRequested = false;
     rebuildCombo();
     rebuildTree();
     if (m_current) {
         m_nameLabel->setText(VeskOpener::displayName(m_current->path));
         m_sourceLabel->setText(tr("Source: %1").arg(VeskOpener::displayName(m_current->path)));
-        if (!m_current->initialDone)
-            m_pendingInitial = !m_query;
         startNextQuery();
     } else {
         m_nameLabel->clear();
@@ -364,6 +365,7 @@ void VeskFileInfo::veskFileIndexChanged(int index)
     if (index < 0 || index >= static_cast<int>(m_folders.size()))
         return;
     switchTo(m_folders[static_cast<size_t>(index)].get());
+    RestartQueryVeskFileListThread(); // a first listing that was cut short runs again
 }
 
 void VeskFileInfo::closeShownFolder()
@@ -380,7 +382,8 @@ void VeskFileInfo::closeShownFolder()
             break;
         }
     }
-    switchTo(m_folders.empty() ? nullptr : m_folders.front().get());
+    switchTo(m_folders.empty() ? nullptr : m_folders.front().get(), true);
+    RestartQueryVeskFileListThread();
     emit folderClosed();
 }
 
@@ -439,8 +442,9 @@ void VeskFileInfo::requestListing(VeskItemInfo *folder)
 
 void VeskFileInfo::RestartQueryVeskFileListThread()
 {
-    if (!m_current || m_current->initialDone)
+    if (!m_current || m_current->initialDone || m_current->initialRequested)
         return;
+    m_current->initialRequested = true;
     m_pendingInitial = true;
     startNextQuery();
 }
@@ -978,5 +982,6 @@ void VeskFileInfo::queryCancel()
     if (m_current) {
         m_current->pendingListings.clear();
         m_current->initialDone = m_current->initialDone || !m_current->model.versionRoots().isEmpty();
+        m_current->initialRequested = false;
     }
 }

@@ -115,13 +115,14 @@ private:
         QSet<VeskItemInfo *> checked;
         QSet<QString> pendingStats;
         QSet<QString> pendingListings;
+        bool initialRequested = false;
         bool initialDone = false;
     };
 
     void buildUi();
     void rebuildCombo();
     void rebuildTree();
-    void switchTo(Opened *folder);
+    void switchTo(Opened *folder, bool force = false);
     QTreeWidgetItem *addTreeItem(QTreeWidgetItem *parent, VeskItemInfo *info);
     void requestListing(VeskItemInfo *folder);
     void startNextQuery();

@@ -54,6 +54,11 @@ FolderModel::Merge FolderModel::merge(ListingBatch &batch)
         batch.items.clear();
         return out;
     }
+    if (isListed(batch.versionId, batch.path)) {
+        // Listed before (two requests crossed): the first listing stands.
+        batch.items.clear();
+        return out;
+    }
     markListed(batch.versionId, batch.path);
     QVector<VeskItemInfo *> &list = m_entries[batch.parentKey];
     int &folders = m_childFolders[batch.parentKey];
