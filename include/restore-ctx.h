@@ -161,6 +161,7 @@ typedef struct instance {
     uint64_t poffset;
     uint64_t plen;
     char *file_path;         /* output path of the registered file, owned */
+    uint64_t expect_cksum;   /* the descriptor header's checksum as registered */
 } instance_t;
 
 /* ---- Chunk fetch ---------------------------------------------------------

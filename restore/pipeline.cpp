@@ -508,7 +508,9 @@ int check_file_integrity(instance_t *instance) noexcept
         orvex::MutexLock lock(&instance->descriptor->mutex);
         sum = instance->descriptor->cksum;
     }
-    if (sum != hdr->cksum) {
+    // Compared with the value read at registration: the running sum is
+    // kept apart from the header row.
+    if (sum != instance->expect_cksum) {
         OLOG(OLOG_ERROR, "%s: corrupted file", instance->descriptor->path ? instance->descriptor->path : "");
         return fail_errno(EIO);
     }

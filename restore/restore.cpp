@@ -139,6 +139,7 @@ int register_file(instance_t *instance, const char *file_p, const char *descript
     }
     const bool created = writes && !existed;
     auto *hdr = static_cast<const filehdr_t *>(instance->descriptor->hdr);
+    instance->expect_cksum = hdr->cksum;
     counter_set_val(instance->counter, COUNTER_FILESIZE, hdr->filesize);
     counter_set_val(instance->counter, COUNTER_RESTORE_FILESIZE, 0);
     counter_set_val(instance->counter, COUNTER_TIME, 0);
