@@ -98,6 +98,11 @@ int read_row(descriptor_data_t *data, sqlite3_stmt *stmt)
              static_cast<int>(cks));
         if (read_sparse(in->sfd, dst, len, pstart) != 0)
             return -1;
+    } else if (vid < 0) {
+        // A row in no vault reads as zeros, as in a whole-file restore (the
+        // buffer was cleared for the range).
+        OLOG(OLOG_DEBUG, "chunk in no vault: (foffset, chunksize)=(%lld, %d)", static_cast<long long>(fos),
+             static_cast<int>(cks));
     } else {
         OLOG(OLOG_DEBUG, "read non-dirty chunk: (hid, vid, voffset, foffset, chunksize)=(%d, %lld, %d, %lld, %d)",
              static_cast<int>(hid), static_cast<long long>(vid), static_cast<int>(vos), static_cast<long long>(fos),
