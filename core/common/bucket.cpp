@@ -281,14 +281,13 @@ int bucket_copy_map_in(bucketcnt_t *cnt, int map_type) noexcept
     }
     int64_t need = int64_t{cnt->buf_use} + encoded_len;
     if (need > cnt->total) {
-        auto buf_ptr = static_cast<void *>(cnt->buf);
         unsigned before_use = static_cast<unsigned>(cnt->buf_use), before_total = static_cast<unsigned>(cnt->total);
         if (!grow_buf(cnt, need)) {
             OLOG(OLOG_ERROR, "realloc: %s", errtext());
             str_put(encoded);
             return -1;
         }
-        OLOG(OLOG_DEBUG, "realloc bucket (%p): %u (%u) -> %zu", buf_ptr, before_use, before_total,
+        OLOG(OLOG_DEBUG, "realloc bucket (%p): %u (%u) -> %zu", static_cast<void *>(cnt->buf), before_use, before_total,
              static_cast<size_t>(need));
     }
     std::memcpy(cnt->buf + cnt->buf_use, encoded->buf, static_cast<size_t>(encoded_len));
