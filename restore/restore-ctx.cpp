@@ -90,6 +90,9 @@ restore_ctx_t *restore_ctx_create(file_t *descriptor, const char *tempdir, int s
     ctx->now_hid = -1;
     ctx->now_vid = -1;
     ctx->cry = cry;
+    // Reads by (hid, vid) of a read-chunk context use the instance's path
+    // scheme as well, so the vaults they name are the ones on disk.
+    ctx->short_vaultpath = short_vaultpath;
     if (scheme == RESTORE_BY_READCHUNK)
         return ctx;
 

@@ -517,7 +517,7 @@ int restore_set_dedupfs(void *p, bool enable) noexcept
 {
     REQUIRE_INSTANCE(p, -1)
     instance->short_vaultpath = enable;
-    if (instance->ctx && instance->scheme != RESTORE_BY_READCHUNK)
+    if (instance->ctx)
         instance->ctx->short_vaultpath = enable;
     return 0;
 }
