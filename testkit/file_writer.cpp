@@ -97,89 +97,108 @@ std::vector<std::pair<std::pair<uint32_t, uint64_t>, std::filesystem::path>> Bac
 WrittenFile BackupWriter::add_file(const std::filesystem::path &descriptor, const std::vector<PlannedChunk> &chunks,
                                    const std::vector<uint8_t> &tail)
 {
-    WrittenFile wf;
-    wf.descriptor = descriptor;
-    DescriptorHeader hdr;
+    begin_file(descriptor, true);
+    for (const PlannedChunk &c : chunks)
+        add_chunk(c);
+    return end_file(tail);
+}
+
+void BackupWriter::begin_file(const std::filesystem::path &descriptor, bool keep_bytes)
+{
+    pending_ = std::make_unique<Pending>();
+    pending_->wf.descriptor = descriptor;
+    pending_->keep = keep_bytes;
+    DescriptorHeader &hdr = pending_->hdr;
     hdr.cmp_algo = static_cast<uint8_t>(options_.codec.cmp_algo);
     hdr.cry_algo = static_cast<uint8_t>(options_.codec.cry_algo);
     hdr.max_chunksize = options_.codec.max_chunksize;
     hdr.min_chunksize = 1;
-    bool has_sparse = !tail.empty();
-    uint64_t foffset = 0;
-    uint64_t cksum = 0;
-    for (const PlannedChunk &c : chunks) {
-        if (c.plain.empty())
-            throw std::invalid_argument("empty chunk");
-        if (c.plain.size() > hdr.max_chunksize)
-            hdr.max_chunksize = static_cast<uint32_t>(c.plain.size());
-        DescriptorRow row;
-        row.foffset = foffset;
-        row.chunksize = static_cast<uint32_t>(c.plain.size());
-        row.dirty = c.dirty ? 1 : 0;
-        if (c.hole) {
-            row.hid = -1;
-            row.vid = -1;
+}
+
+void BackupWriter::add_chunk(const PlannedChunk &c)
+{
+    if (!pending_)
+        throw std::logic_error("add_chunk without begin_file");
+    Pending &p = *pending_;
+    WrittenFile &wf = p.wf;
+    if (c.plain.empty())
+        throw std::invalid_argument("empty chunk");
+    if (c.plain.size() > p.hdr.max_chunksize)
+        p.hdr.max_chunksize = static_cast<uint32_t>(c.plain.size());
+    DescriptorRow row;
+    row.foffset = p.foffset;
+    row.chunksize = static_cast<uint32_t>(c.plain.size());
+    row.dirty = c.dirty ? 1 : 0;
+    if (c.hole) {
+        row.hid = -1;
+        row.vid = -1;
+        if (p.keep)
             wf.restored.insert(wf.restored.end(), c.plain.size(), 0);
-        } else {
-            auto key = std::make_pair(XXH64(c.plain.data(), c.plain.size(), 0), c.plain.size());
-            auto it = by_hash_.find(key);
-            if (it == by_hash_.end()) {
-                VaultWriter &v = vault_for_next_chunk();
-                const VaultChunkRef &ref = v.add_chunk(c.plain);
-                stored_bytes_[v.vid()] += ref.store_chunksize;
-                it = by_hash_.emplace(key, Stored{v.vid(), ref}).first;
-            }
-            const Stored &s = it->second;
-            row.hid = static_cast<int32_t>(options_.hid);
-            row.vid = static_cast<int64_t>(s.vid);
-            row.cid = s.ref.cid;
-            row.voffset = s.ref.voffset;
-            row.store_size = s.ref.store_chunksize;
-            row.sig = s.ref.sig;
-            cksum += s.ref.sig;
+    } else {
+        auto key = std::make_pair(XXH64(c.plain.data(), c.plain.size(), 0), c.plain.size());
+        auto it = by_hash_.find(key);
+        if (it == by_hash_.end()) {
+            VaultWriter &v = vault_for_next_chunk();
+            const VaultChunkRef &ref = v.add_chunk(c.plain);
+            stored_bytes_[v.vid()] += ref.store_chunksize;
+            it = by_hash_.emplace(key, Stored{v.vid(), ref}).first;
+        }
+        const Stored &s = it->second;
+        row.hid = static_cast<int32_t>(options_.hid);
+        row.vid = static_cast<int64_t>(s.vid);
+        row.cid = s.ref.cid;
+        row.voffset = s.ref.voffset;
+        row.store_size = s.ref.store_chunksize;
+        row.sig = s.ref.sig;
+        p.cksum += s.ref.sig;
+        if (p.keep)
             wf.restored.insert(wf.restored.end(), c.plain.begin(), c.plain.end());
-        }
-        if (c.dirty) {
-            if (c.current.size() != c.plain.size())
-                throw std::invalid_argument("dirty chunk needs local bytes of the same size");
-            has_sparse = true;
-            wf.current.insert(wf.current.end(), c.current.begin(), c.current.end());
-        } else {
-            wf.current.insert(wf.current.end(), wf.restored.end() - static_cast<std::ptrdiff_t>(c.plain.size()),
-                              wf.restored.end());
-        }
-        wf.rows.push_back(row);
-        foffset += c.plain.size();
     }
-    wf.mapdb_filesize = foffset;
-    wf.current.insert(wf.current.end(), tail.begin(), tail.end());
-    wf.max_chunksize = hdr.max_chunksize;
-    hdr.filesize = foffset;
-    hdr.cksum = cksum;
-    write_descriptor(descriptor, hdr, wf.rows);
-    if (has_sparse) {
+    if (c.dirty) {
+        if (c.current.size() != c.plain.size())
+            throw std::invalid_argument("dirty chunk needs local bytes of the same size");
+        p.dirty.emplace_back(p.foffset, c.current);
+        if (p.keep)
+            wf.current.insert(wf.current.end(), c.current.begin(), c.current.end());
+    } else if (p.keep) {
+        wf.current.insert(wf.current.end(), wf.restored.end() - static_cast<std::ptrdiff_t>(c.plain.size()),
+                          wf.restored.end());
+    }
+    wf.rows.push_back(row);
+    p.foffset += c.plain.size();
+}
+
+WrittenFile BackupWriter::end_file(const std::vector<uint8_t> &tail)
+{
+    if (!pending_)
+        throw std::logic_error("end_file without begin_file");
+    std::unique_ptr<Pending> p = std::move(pending_);
+    WrittenFile &wf = p->wf;
+    wf.mapdb_filesize = p->foffset;
+    if (p->keep)
+        wf.current.insert(wf.current.end(), tail.begin(), tail.end());
+    wf.max_chunksize = p->hdr.max_chunksize;
+    p->hdr.filesize = p->foffset;
+    p->hdr.cksum = p->cksum;
+    write_descriptor(wf.descriptor, p->hdr, wf.rows);
+    if (!p->dirty.empty() || !tail.empty()) {
         // The sparse file holds the local bytes at their file offsets:
         // dirty chunks and the tail; everything else is left as holes.
-        wf.sparse = descriptor;
+        wf.sparse = wf.descriptor;
         wf.sparse += ".sparse";
         std::ofstream out(wf.sparse, std::ios::binary | std::ios::trunc);
-        uint64_t pos = 0;
-        for (size_t i = 0; i < chunks.size(); i++) {
-            if (chunks[i].dirty) {
-                out.seekp(static_cast<std::streamoff>(wf.rows[i].foffset));
-                out.write(reinterpret_cast<const char *>(chunks[i].current.data()),
-                          static_cast<std::streamsize>(chunks[i].current.size()));
-            }
-            pos = wf.rows[i].foffset + wf.rows[i].chunksize;
+        for (const auto &[offset, bytes] : p->dirty) {
+            out.seekp(static_cast<std::streamoff>(offset));
+            out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         }
         if (!tail.empty()) {
-            out.seekp(static_cast<std::streamoff>(pos));
+            out.seekp(static_cast<std::streamoff>(p->foffset));
             out.write(reinterpret_cast<const char *>(tail.data()), static_cast<std::streamsize>(tail.size()));
         }
         if (!out)
             throw std::runtime_error("sparse file write failed: " + wf.sparse.string());
     }
-    return wf;
+    return std::move(wf);
 }
 
 } // namespace orvex::testkit

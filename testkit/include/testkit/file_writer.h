@@ -75,6 +75,13 @@ public:
     // beyond the chunk table). Vaults are written by finish().
     WrittenFile add_file(const std::filesystem::path &descriptor, const std::vector<PlannedChunk> &chunks,
                          const std::vector<uint8_t> &tail = {});
+    // The same one chunk at a time, for files too large to hold in memory:
+    // begin_file, add_chunk for each chunk in file order, end_file. With
+    // keep_bytes false the returned WrittenFile carries no byte images.
+    void begin_file(const std::filesystem::path &descriptor, bool keep_bytes = true);
+    void add_chunk(const PlannedChunk &chunk);
+    WrittenFile end_file(const std::vector<uint8_t> &tail = {});
+
     // Writes every vault not written yet. Called by the destructor too.
     void finish();
 
@@ -104,6 +111,16 @@ private:
     std::map<std::pair<uint64_t, size_t>, Stored> by_hash_;
     uint64_t next_vid_;
     uint64_t sequential_vid_ = 0;
+    // The file being added.
+    struct Pending {
+        WrittenFile wf;
+        DescriptorHeader hdr;
+        bool keep = true;
+        uint64_t foffset = 0;
+        uint64_t cksum = 0;
+        std::vector<std::pair<uint64_t, std::vector<uint8_t>>> dirty; // offset, local bytes
+    };
+    std::unique_ptr<Pending> pending_;
 };
 
 } // namespace orvex::testkit
