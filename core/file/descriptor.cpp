@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -472,7 +473,12 @@ int descriptor_insert(file_t *file, void *data)
     MutexLock lock(&file->mutex);
     switch (d->cmd) {
     case DSC_INSERT_MAPDB:
-        return insert_mapdb(file, d);
+        try {
+            return insert_mapdb(file, d);
+        } catch (const std::bad_alloc &) {
+            errno = ENOMEM;
+            return -1;
+        }
     case DSC_INSERT_HEADER:
         return insert_header(file, d);
     default:

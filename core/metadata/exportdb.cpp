@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -147,7 +148,7 @@ void drop_indexes(sqlite3 *db)
 // that some row names as its parent must belong to exactly one row, and
 // following parents from any row must reach parent 0. Either fault would make
 // the recursive path queries loop or explode.
-int check_parent_links(file_t *file, const char *table)
+int check_parent_links_inner(file_t *file, const char *table)
 {
     std::string sql = std::string("SELECT ino, parent_ino FROM ") + table + ";";
     sqlite3_stmt *stmt = sqldb_prepare_stmt(file->sdb, sql.c_str());
@@ -194,6 +195,24 @@ int check_parent_links(file_t *file, const char *table)
         (void)ino;
     }
     return 0;
+}
+
+// No exception leaves a slot: allocation failures become ENOMEM.
+template <typename Fn>
+auto no_throw(Fn &&fn) -> decltype(fn())
+{
+    try {
+        return fn();
+    } catch (const std::bad_alloc &) {
+        OLOG(OLOG_ERROR, "out of memory");
+        errno = ENOMEM;
+        return static_cast<decltype(fn())>(-1);
+    }
+}
+
+int check_parent_links(file_t *file, const char *table)
+{
+    return no_throw([&] { return check_parent_links_inner(file, table); });
 }
 
 int create_schema(file_t *file)
@@ -408,7 +427,7 @@ int exportdb_iter(file_t *file, void *data)
     }
 }
 
-int exportdb_list(file_t *file, void *data)
+int exportdb_list_inner(file_t *file, void *data)
 {
     auto *d = static_cast<exportdb_data_t *>(data);
     if (!d || !d->list_folder_callback || !stmt_of(file, EXPORTDB_LIST)) {
@@ -467,6 +486,11 @@ int exportdb_list(file_t *file, void *data)
         return -1;
     }
     return 0;
+}
+
+int exportdb_list(file_t *file, void *data)
+{
+    return no_throw([&] { return exportdb_list_inner(file, data); });
 }
 
 char *exportdb_getpath(file_t *file, void *data)
