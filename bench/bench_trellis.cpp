@@ -1,0 +1,265 @@
+// Trellis folder at scale: 1,000,000 path rows with one history row each
+// (folders of 10 to 100,000 entries) and a differential catalogue of 100,000
+// changed rows. Each figure is a ratio against a baseline measured in this run:
+//   open   (copy + merge + first open)   vs `cp` of the two catalogue files
+//   list   of the 100,000-entry folder   vs the bare listing query in SQLite
+//   stat   of the root                   vs one recursive query in SQLite
+// Usage: bench_trellis [path_rows] (default 1000000); ORVEX_BENCH_KEEP=1 keeps
+// the generated folder.
+#include "testkit/tempdir.h"
+#include "testkit/trellis.h"
+#include "trellis_vesk.h"
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+namespace tk = orvex::testkit;
+namespace tt = orvex::testkit::trellis;
+
+namespace {
+
+double seconds(const std::function<void()> &fn, int repeat = 3)
+{
+    double best = 1e30;
+    for (int i = 0; i < repeat; ++i) {
+        auto t0 = std::chrono::steady_clock::now();
+        fn();
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+    }
+    return best;
+}
+
+void die(const std::string &what)
+{
+    std::fprintf(stderr, "bench_trellis: %s\n", what.c_str());
+    std::exit(1);
+}
+
+// snprintf rather than string concatenation: GCC 12 warns falsely (-Wrestrict)
+// on the latter at -O2.
+std::string name_of(const char *fmt, long long a, long long b = 0)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, fmt, a, b);
+    return buf;
+}
+
+struct Built {
+    int64_t big_folder_id = 0;
+    long long rows = 0;
+};
+
+// Folders of 10..100,000 entries (one of exactly 100,000, "\big"), nested at
+// random, until `total` path rows exist; version 1 in the full catalogue,
+// version 2 (100,000 changed files, a few deletions) in the differential one.
+Built build(const fs::path &dir, long long total)
+{
+    tk::Rng rng(2024);
+    Built b;
+    tt::write_job_info(dir, tt::make_job_id(9), "", tt::InfoForm::KeyValue);
+    std::vector<int64_t> files;
+    files.reserve(static_cast<size_t>(total));
+    {
+        tt::Catalogue full(dir / tt::full_name(1), false, true);
+        full.add_version(1, 1700000000, 1700000600, 1);
+        full.add_version(2, 1700086400, std::nullopt, 2);
+        int64_t next = 1;
+        auto path = [&](std::optional<int64_t> pid, const std::string &name, bool dir) {
+            int64_t id = next++;
+            full.add_path(pid, name, id);
+            tt::HistoryRow h;
+            h.path_id = id;
+            h.version = 1;
+            h.is_dir = dir;
+            h.attr = tt::make_attr(dir ? 0 : rng.range(0, 1 << 24), 1600000000 + static_cast<int64_t>(rng.range(0, 1 << 26)),
+                                   rng.range(0, 1) ? 24 : 32);
+            full.add_history(h, id);
+            if (!dir)
+                files.push_back(id);
+            return id;
+        };
+        int64_t root = path(std::nullopt, "", true);
+        std::vector<int64_t> folders{root};
+        b.big_folder_id = path(root, "big", true);
+        for (int i = 0; i < 100000; ++i)
+            path(b.big_folder_id, name_of("file-%lld-%lld", static_cast<long long>(rng.next() % 1000000000), i), false);
+        long long serial = 0;
+        while (next <= total) {
+            int64_t parent = folders[rng.range(0, folders.size() - 1)];
+            int64_t f = path(parent, name_of("dir-%lld", serial++), true);
+            folders.push_back(f);
+            // Log-uniform between 10 and 10,000 entries.
+            long long n = static_cast<long long>(std::pow(10.0, 1.0 + 3.0 * rng.unit()));
+            for (long long i = 0; i < n && next <= total; ++i)
+                path(f, name_of("f%lld.dat", i), false);
+        }
+        b.rows = next - 1;
+    }
+    {
+        tt::Catalogue diff(dir / tt::diff_name(1), true, true);
+        diff.add_version(2, 1700086400, 1700087000, 2);
+        int64_t hist = b.rows + 1;
+        for (int i = 0; i < 100000; ++i) {
+            tt::HistoryRow h;
+            h.path_id = files[rng.range(0, files.size() - 1)];
+            h.version = 2;
+            h.attr = tt::make_attr(rng.range(0, 1 << 24), 1700086000, 24);
+            h.deleted = i % 100 == 0;
+            diff.add_history(h, hist++);
+        }
+        for (int i = 0; i < 1000; ++i)
+            diff.add_deleted("history", static_cast<int64_t>(rng.range(2, b.rows)));
+    }
+    return b;
+}
+
+long long list_count(void *inst, const char *path)
+{
+    long long n = 0;
+    auto cb = [](void *, int, const char *, trellis_vesk_item *, void *user) -> int {
+        ++*static_cast<long long *>(user);
+        return 0;
+    };
+    if (trellis_vesk_list_folder(inst, 2, path, cb, &n) != 0)
+        die("listing failed");
+    return n;
+}
+
+uint64_t be64(const unsigned char *p)
+{
+    uint64_t v = 0;
+    for (int i = 0; i < 8; ++i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    long long total = argc > 1 ? std::atoll(argv[1]) : 1000000;
+    tk::TempDir work("bench-trellis");
+    if (std::getenv("ORVEX_BENCH_KEEP")) { // keep the generated folder for profiling
+        work.keep();
+        std::printf("keeping %s\n", work.str().c_str());
+    }
+    fs::path backup = work / "backup";
+    std::printf("building %lld path rows...\n", total);
+    std::fflush(stdout);
+    auto t0 = std::chrono::steady_clock::now();
+    Built b = build(backup, total);
+    std::printf("built %lld path rows in %.1f s (full %.1f MB, differential %.1f MB)\n", b.rows,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count(),
+                fs::file_size(backup / tt::full_name(1)) / 1e6, fs::file_size(backup / tt::diff_name(1)) / 1e6);
+
+    // ---- open vs cp ---------------------------------------------------------
+    fs::path cpdir = work / "cp";
+    fs::create_directories(cpdir);
+    std::string cp = "cp '" + (backup / tt::full_name(1)).string() + "' '" + (backup / tt::diff_name(1)).string() +
+                     "' '" + cpdir.string() + "/'";
+    if (std::system(cp.c_str()) != 0) // warms the page cache as well
+        die("cp failed");
+    double t_cp = seconds([&] {
+        if (std::system(cp.c_str()) != 0)
+            die("cp failed");
+    });
+    fs::path temp = work / "temp";
+    fs::create_directories(temp);
+    double t_open = seconds([&] {
+        void *inst = nullptr;
+        if (trellis_vesk_open_v2(backup.string().c_str(), nullptr, &inst, temp.string().c_str(), nullptr, nullptr) != 0)
+            die("open failed");
+        trellis_vesk_close(inst);
+    });
+
+    // A session whose working folder is known, for the SQLite baselines.
+    fs::path fixed = work / "fixed";
+    fs::create_directories(fixed);
+    void *inst = nullptr;
+    if (trellis_vesk_open_v3(backup.string().c_str(), nullptr, &inst, fixed.string().c_str(), 0, nullptr, nullptr) != 0)
+        die("open failed");
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2((fixed / ".HalvernTrellisSync_viewer.db").string().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK)
+        die("viewer copy not openable");
+
+    // ---- listing vs bare query -----------------------------------------------
+    long long listed = 0;
+    double t_list = seconds([&] { listed = list_count(inst, "\\big"); });
+    long long bare_rows = 0;
+    double t_bare = seconds([&] {
+        std::string sql = "SELECT h.path_id, p.name, is_dir, attr, deleted FROM history h, path p "
+                          "WHERE h.path_id=p.rowid AND p.pid=" + std::to_string(b.big_folder_id) +
+                          " AND version<=2 ORDER BY p.name ASC, h.version DESC";
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+            die(sqlite3_errmsg(db));
+        bare_rows = 0;
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            (void)sqlite3_column_text(st, 1);
+            (void)sqlite3_column_blob(st, 3);
+            ++bare_rows;
+        }
+        sqlite3_finalize(st);
+    });
+
+    // ---- statistics vs one recursive query ----------------------------------
+    trellis_vesk_stat stat{};
+    double t_stat = seconds([&] {
+        if (trellis_vesk_get_stat_sum(inst, 2, "\\", &stat) != 0)
+            die("statistics failed");
+    });
+    long long q_files = 0, q_dirs = 0, q_bytes = 0;
+    double t_rec = seconds([&] {
+        const char *sql =
+            "WITH RECURSIVE tree(id, is_dir, attr) AS ("
+            " SELECT rowid, 1, NULL FROM path WHERE pid IS NULL AND rowid=(SELECT max(rowid) FROM path WHERE pid IS NULL)"
+            " UNION ALL"
+            " SELECT p.rowid, h.is_dir, h.attr FROM tree t JOIN path p ON p.pid=t.id"
+            " JOIN history h ON h.rowid=(SELECT rowid FROM history WHERE path_id=p.rowid AND version<=2"
+            "  ORDER BY version DESC LIMIT 1)"
+            " WHERE t.is_dir=1 AND h.deleted=0)"
+            " SELECT is_dir, attr FROM tree";
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK)
+            die(sqlite3_errmsg(db));
+        q_files = q_dirs = q_bytes = 0;
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            if (sqlite3_column_int(st, 0) == 1) {
+                ++q_dirs;
+            } else {
+                ++q_files;
+                if (sqlite3_column_bytes(st, 1) >= 20)
+                    q_bytes += static_cast<long long>(
+                        be64(static_cast<const unsigned char *>(sqlite3_column_blob(st, 1)) + 12));
+            }
+        }
+        sqlite3_finalize(st);
+        --q_dirs; // the root itself
+    });
+    sqlite3_close(db);
+    trellis_vesk_close(inst);
+
+    if (stat.file_count != q_files || stat.folder_count != q_dirs || stat.total_size != q_bytes)
+        die("statistics differ from the recursive query");
+
+    std::printf("\n%-44s %10s %10s %8s %8s\n", "measurement", "ours (s)", "base (s)", "ratio", "target");
+    std::printf("%-44s %10.3f %10.3f %7.2fx %8s\n", "open: copy+merge+first open vs cp", t_open, t_cp, t_open / t_cp,
+                "<=3x");
+    std::printf("%-44s %10.3f %10.3f %7.2fx %8s\n", "list \\big (100,000 entries) vs bare query", t_list, t_bare,
+                t_list / t_bare, "<=2x");
+    std::printf("%-44s %10.3f %10.3f %7.2fx %8s\n", "stat of the root vs recursive query", t_stat, t_rec,
+                t_stat / t_rec, "<=2x");
+    std::printf("\nlisted %lld entries (bare query %lld rows); root: %d folders, %d files, %lld bytes\n", listed,
+                bare_rows, stat.folder_count, stat.file_count, stat.total_size);
+    return 0;
+}
