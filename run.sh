@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The main job: installs what is missing, builds Release, writes a sample
-# backup folder with the test kit (unless FOLDER is given) and shows it.
+# Trellis backup folder with the test kit (unless FOLDER is given) and shows
+# its versions and the whole tree of its newest version.
 #   ./run.sh [FOLDER]
+# A password-protected FOLDER takes its password from ORVEX_PASSWORD (or a
+# prompt when run at a terminal).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,9 +16,19 @@ cmake --build "$BUILD" -j"$(nproc)" --target orvex-extract orvex-mkbackup >/dev/
 
 FOLDER=${1:-}
 if [ -z "$FOLDER" ]; then
-  FOLDER=$PWD/build/sample
+  FOLDER=$PWD/build/sample-trellis
   rm -rf "$FOLDER"
-  "$BUILD/bin/orvex-mkbackup" tree "$FOLDER" --files 20 --seed 1
+  # The sample is encrypted; its (demo) password reaches orvex-extract through
+  # the environment, never on its command line.
+  export ORVEX_PASSWORD=sample-password
+  "$BUILD/bin/orvex-mkbackup" trellis "$FOLDER" --password "$ORVEX_PASSWORD" --versions 4 --files 24 --seed 1
 fi
-echo "sample folder: $FOLDER"
-find "$FOLDER" -printf '%y %10s %P\n' | sort -k3
+echo "backup folder: $FOLDER"
+echo
+echo "== versions"
+"$BUILD/bin/orvex-extract" versions "$FOLDER"
+echo
+echo "== newest version, whole tree"
+"$BUILD/bin/orvex-extract" ls "$FOLDER" -R
+echo "== totals"
+"$BUILD/bin/orvex-extract" stat "$FOLDER"
