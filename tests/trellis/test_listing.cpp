@@ -250,3 +250,37 @@ TEST(TrellisListing, TestKitFolderMatchesItsRecordInEveryVersion)
         }
     }
 }
+
+TEST(TrellisListing, TestKitSplitsVersionsSoTheMergeMatters)
+{
+    // The kit's full catalogue alone must differ from the merged one: the
+    // last version unfinished, a corrected row, rows to delete.
+    tk::TempDir dir("trellis-kit");
+    tt::FolderOptions o;
+    o.versions = 3;
+    o.files = 30;
+    tt::write_folder(dir.path(), o);
+    auto count = [](const std::filesystem::path &db, const char *sql) {
+        sqlite3 *h = nullptr;
+        EXPECT_EQ(sqlite3_open(db.string().c_str(), &h), SQLITE_OK);
+        sqlite3_stmt *st = nullptr;
+        EXPECT_EQ(sqlite3_prepare_v2(h, sql, -1, &st, nullptr), SQLITE_OK);
+        EXPECT_EQ(sqlite3_step(st), SQLITE_ROW);
+        long long n = sqlite3_column_int64(st, 0);
+        sqlite3_finalize(st);
+        sqlite3_close(h);
+        return n;
+    };
+    EXPECT_EQ(count(dir / tt::full_name(1), "SELECT count(*) FROM version WHERE end_time IS NOT NULL"), 2);
+    EXPECT_EQ(count(dir / tt::diff_name(1), "SELECT count(*) FROM version WHERE end_time IS NOT NULL"), 1);
+    EXPECT_EQ(count(dir / tt::diff_name(1), "SELECT count(*) FROM history WHERE version < 3"), 1);
+    EXPECT_EQ(count(dir / tt::diff_name(1), "SELECT count(*) FROM _sqlite_backup_deleted"), 3);
+    EXPECT_EQ(count(dir / tt::full_name(1), "SELECT count(*) FROM path WHERE name='~aborted.tmp'"), 1);
+
+    Session s(dir.str());
+    ASSERT_EQ(s.rc, 0);
+    std::vector<Listed> l;
+    ASSERT_EQ(list(s.inst, 3, "\\", l), 0);
+    for (const auto &e : l)
+        EXPECT_NE(e.name, "~aborted.tmp");
+}

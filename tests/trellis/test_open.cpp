@@ -280,3 +280,30 @@ TEST(TrellisOpen, PrintVersionIsFortyHexDigits)
     EXPECT_EQ(out.rfind("version: ", 0), 0u);
     EXPECT_EQ(out.find_first_not_of("0123456789abcdef", 9), 49u);
 }
+
+TEST(TrellisOpen, BookkeepingNeverMatchesACatalogueOf4GiBOrMore)
+{
+    Folder f;
+    tk::TempDir work("trellis-book");
+    const std::string small = tt::full_name(1), big = tt::full_name(2);
+    simple_catalogue(f.dir / small);
+    // Sparse: 4 GiB + 1 byte on paper, nothing on disk. Only its size and time
+    // matter to the bookkeeping; its low 32 bits of size are 1.
+    {
+        std::ofstream(f.dir / big) << "";
+    }
+    fs::resize_file(f.dir / big, (1ULL << 32) + 1);
+    std::vector<std::string> one{small}, both{small, big};
+    ASSERT_EQ(orvex::trellis::save_db_info(work.str(), f.path(), one), 0);
+    tk::write_file(work / ".HalvernTrellisSync_viewer.db", tk::make_bytes(1, 1));
+    EXPECT_EQ(orvex::trellis::check_db_info(work.str(), f.path(), one), 0);
+    EXPECT_EQ(orvex::trellis::check_db_info(work.str(), f.path(), both), -1) << "row count differs";
+
+    ASSERT_EQ(orvex::trellis::save_db_info(work.str(), f.path(), both), 0);
+    EXPECT_EQ(orvex::trellis::check_db_info(work.str(), f.path(), both), -1);
+
+    // Without the viewer copy it describes, a bookkeeping row is not current.
+    ASSERT_EQ(orvex::trellis::save_db_info(work.str(), f.path(), one), 0);
+    fs::remove(work / ".HalvernTrellisSync_viewer.db");
+    EXPECT_EQ(orvex::trellis::check_db_info(work.str(), f.path(), one), -1);
+}
