@@ -184,7 +184,7 @@ TEST(Pipeline, AFailingChunkFailsTheRunAndLeavesNoOutput)
     struct Case {
         const char *what;
         int ecc;
-    } cases[] = {{"unrepairable", 1}, {"ecc-off", 0}, {"vault-gone", 1}};
+    } cases[] = {{"unrepairable", 1}, {"ecc-off", 0}, {"vault-gone", 1}, {"row-past-end", 1}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         BackupOptions o;
@@ -203,6 +203,12 @@ TEST(Pipeline, AFailingChunkFailsTheRunAndLeavesNoOutput)
         ASSERT_EQ(restore_register_file(in.get(), out.c_str(), wf.descriptor.c_str()), 0);
         if (std::string(c.what) == "vault-gone") {
             std::filesystem::remove(vault);
+        } else if (std::string(c.what) == "row-past-end") {
+            sqlite3 *db = nullptr;
+            ASSERT_EQ(sqlite3_open(wf.descriptor.c_str(), &db), SQLITE_OK);
+            std::string sql = "UPDATE mapdb SET VOS = VOS + 100000000 WHERE FOS = " + std::to_string(r.foffset) + ";";
+            EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(db);
         } else {
             std::fstream f(vault, std::ios::in | std::ios::out | std::ios::binary);
             for (uint64_t k = 0; k < 2; k++) { // two bytes in one block: beyond repair
