@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <climits>
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,6 +25,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+Q_LOGGING_CATEGORY(lcBrowserTiming, "orvex.browser.timing", QtWarningMsg)
+
 namespace {
 
 constexpr int kItemRole = Qt::UserRole; // 256: the VeskItemInfo pointer as a 64-bit integer
@@ -30,6 +34,14 @@ constexpr int kItemRole = Qt::UserRole; // 256: the VeskItemInfo pointer as a 64
 VeskItemInfo *infoOf(const QTreeWidgetItem *item)
 {
     return item ? reinterpret_cast<VeskItemInfo *>(item->data(0, kItemRole).toULongLong()) : nullptr;
+}
+
+// Shared by every tree item: one icon object instead of one per folder.
+const QIcon &folderIcon(bool open)
+{
+    static const QIcon closedIcon(QStringLiteral(":/images/menu_folder.png"));
+    static const QIcon openIcon(QStringLiteral(":/images/menu_folder_open.png"));
+    return open ? openIcon : closedIcon;
 }
 
 QString timeText(qint64 secs)
@@ -91,7 +103,7 @@ void VeskFileInfo::buildUi()
     m_browse->setIcon(QIcon(QStringLiteral(":/images/open_another.png")));
     m_extract = new QPushButton(toolbar);
     m_extract->setObjectName(QStringLiteral("primaryButton"));
-    m_extract->setIcon(QIcon(QStringLiteral(":/images/bt_extract.png")));
+    m_extract->setIcon(QIcon(QStringLiteral(":/images/bt_extract_white.png")));
     auto *tb = new QHBoxLayout(toolbar);
     tb->setContentsMargins(10, 6, 10, 6);
     tb->addWidget(m_back);
@@ -410,7 +422,7 @@ QTreeWidgetItem *VeskFileInfo::addTreeItem(QTreeWidgetItem *parent, VeskItemInfo
     item->setData(0, kItemRole, QVariant::fromValue<qulonglong>(reinterpret_cast<quintptr>(info)));
     item->setText(0, info->name.isEmpty() ? (info->versionId >= 0 ? timeText(info->mtime) : QStringLiteral("\\"))
                                           : info->name);
-    item->setIcon(0, QIcon(QStringLiteral(":/images/menu_folder.png")));
+    item->setIcon(0, folderIcon(false));
     const bool listed = m_current && m_current->model.isListed(info->versionId, info->fullPath());
     bool hasFolders = false;
     if (listed)
@@ -492,6 +504,8 @@ void VeskFileInfo::queryResultReady(QString result)
 {
     if (!m_query || !m_current)
         return;
+    QElapsedTimer phase;
+    phase.start();
     std::vector<ListingBatch> batches = m_query->takeResults();
     FolderModel &model = m_current->model;
     bool shownChanged = false;
@@ -500,6 +514,8 @@ void VeskFileInfo::queryResultReady(QString result)
         const QString parentKey = batch.parentKey;
         const bool versions = batch.versions;
         FolderModel::Merge merge = model.merge(batch);
+        if (lcBrowserTiming().isDebugEnabled())
+            qCDebug(lcBrowserTiming) << "merge" << phase.restart() << "ms";
         if (versions) {
             // The placeholder root gives way to one item per version.
             if (QTreeWidgetItem *placeholder = m_treeItems.take(model.root()->key()))
@@ -517,7 +533,7 @@ void VeskFileInfo::queryResultReady(QString result)
                 auto *item = new QTreeWidgetItem;
                 item->setData(0, kItemRole, QVariant::fromValue<qulonglong>(reinterpret_cast<quintptr>(f)));
                 item->setText(0, f->name);
-                item->setIcon(0, QIcon(QStringLiteral(":/images/menu_folder.png")));
+                item->setIcon(0, folderIcon(false));
                 item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
                 m_treeItems.insert(f->key(), item);
                 children << item;
@@ -529,6 +545,8 @@ void VeskFileInfo::queryResultReady(QString result)
             if (merge.limitReached)
                 parent->setToolTip(0, tr("Only the first 100,000 folders are displayed."));
         }
+        if (lcBrowserTiming().isDebugEnabled())
+            qCDebug(lcBrowserTiming) << "tree" << phase.restart() << "ms";
         if (parentKey == m_current->shownKey)
             shownChanged = true;
     }
@@ -863,13 +881,13 @@ void VeskFileInfo::folderTreeItemPressed(QTreeWidgetItem *item, int column)
 
 void VeskFileInfo::folderTreeItemExpanded(QTreeWidgetItem *item)
 {
-    item->setIcon(0, QIcon(QStringLiteral(":/images/menu_folder_open.png")));
+    item->setIcon(0, folderIcon(true));
     requestListing(infoOf(item));
 }
 
 void VeskFileInfo::folderTreeItemCollapsed(QTreeWidgetItem *item)
 {
-    item->setIcon(0, QIcon(QStringLiteral(":/images/menu_folder.png")));
+    item->setIcon(0, folderIcon(false));
 }
 
 void VeskFileInfo::goParentLevel()

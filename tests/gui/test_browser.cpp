@@ -123,12 +123,13 @@ private slots:
         // library's order (files, then folders).
         for (const tr::VersionManifest &v : m_manifest.versions) {
             page.showEntries(manifestKey(v.version, "\\"));
+            const std::vector<tr::ManifestEntry> rootEntries = tr::children(v, "\\");
             QStringList expected;
-            for (const tr::ManifestEntry &c : tr::children(v, "\\"))
+            for (const tr::ManifestEntry &c : rootEntries)
                 expected << QString::fromStdString(tr::base_name(c.path));
             QCOMPARE(tableNames(page.table()), expected.mid(0, 50));
             for (int r = 0; r < page.table()->rowCount(); ++r) {
-                const tr::ManifestEntry &c = tr::children(v, "\\")[size_t(r)];
+                const tr::ManifestEntry &c = rootEntries[size_t(r)];
                 QCOMPARE(page.table()->item(r, 3)->text(),
                          c.is_dir ? QString() : BrowserLogic::sizeText(qint64(c.size)));
             }

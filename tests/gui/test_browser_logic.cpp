@@ -11,6 +11,8 @@
 
 using namespace BrowserLogic;
 
+Q_DECLARE_METATYPE(QVector<RowCheck>)
+
 class TestBrowserLogic : public QObject {
     Q_OBJECT
 private slots:
@@ -167,6 +169,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(QVector<RowCheck>)
 QTEST_GUILESS_MAIN(TestBrowserLogic)
 #include "test_browser_logic.moc"

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Screenshots of the desktop program under a virtual X server: the welcome
+# page, the password dialog, the browser with a folder selected, the selection
+# summary and a folder without password, plus the real program started with a
+# folder argument. Writes PNGs into build/screenshots/.
+#   scripts/screenshot.sh [BUILD_DIR]     (default build/release)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup-deps.sh
+
+BUILD=${1:-build/release}
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVEX_BENCH=OFF >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target OrvexExTool orvex-extool-shots orvex-mkbackup >/dev/null
+
+OUT=$PWD/build/screenshots
+WORK=$(mktemp -d /tmp/orvex-shots.XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+rm -rf "$OUT"
+mkdir -p "$OUT"
+
+# Test-kit folders: one with a password, one without.
+PASSWORD="screenshot-Pa55"
+"$BUILD/bin/orvex-mkbackup" trellis "$WORK/Photos backup" --password "$PASSWORD" --versions 3 --files 60 --seed 5 >/dev/null
+"$BUILD/bin/orvex-mkbackup" trellis "$WORK/Documents backup" --versions 2 --files 30 --seed 9 >/dev/null
+
+# A private home, settings and instance key: nothing of the user's is touched.
+export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_DATA_HOME=$WORK/home/.local/share
+export XDG_RUNTIME_DIR=$WORK/runtime ORVEX_INSTANCE_SUFFIX=screenshots-$$
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+XVFB=(xvfb-run -a -s "-screen 0 1160x780x24")
+
+"${XVFB[@]}" "$BUILD/bin/orvex-extool-shots" "$OUT" "$WORK/Photos backup" "$PASSWORD" "$WORK/Documents backup"
+
+# The program itself, started with a folder argument, shot from outside.
+"${XVFB[@]}" bash -c '
+  ORVEX_EXIT_AFTER_START_MS=8000 "$1" "$2" >/dev/null 2>&1 &
+  pid=$!
+  sleep 5
+  import -window root "$3"
+  wait $pid' _ "$PWD/$BUILD/bin/OrvexExTool" "$WORK/Documents backup" "$OUT/06-program-with-folder-argument.png"
+
+ls -1 "$OUT"
