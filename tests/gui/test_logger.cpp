@@ -20,6 +20,9 @@ private slots:
     {
         guitest::installStrictMessageHandler();
         log = Logger::instance();
+        // Until the main window opens the event log, only errors are produced.
+        QCOMPARE(log->levelMask(), int(Logger::Error));
+        QVERIFY(!log->enabled(Logger::Warning));
     }
     void init()
     {
