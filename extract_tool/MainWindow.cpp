@@ -312,7 +312,6 @@ void MainWindow::slotSingleApp(QString veskpath)
         }
     }
     showNormal();
-    raise();
     activateWindow();
 }
 
