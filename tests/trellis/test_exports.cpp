@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <string>
 
 TEST(TrellisExports, SharedLibraryExportsExactlyTheOrdinalList)
 {
-    const char *src = std::getenv("ORVEX_SOURCE_DIR");
-    const char *bin = std::getenv("ORVEX_BINARY_DIR");
-    if (!src || !bin)
-        GTEST_SKIP() << "run through ctest";
     std::set<std::string> want;
-    std::ifstream def(std::string(src) + "/trellis_viewer/trellis_vesk.def");
+    std::ifstream def(TRELLIS_DEF_FILE);
     std::string line;
     while (std::getline(def, line)) {
         auto at = line.find('@');
@@ -26,7 +21,7 @@ TEST(TrellisExports, SharedLibraryExportsExactlyTheOrdinalList)
     }
     ASSERT_EQ(want.size(), 10u);
 
-    std::string cmd = "nm -D --defined-only " + std::string(bin) + "/lib/libtrellis-vesk.so 2>/dev/null";
+    std::string cmd = std::string("nm -D --defined-only '") + TRELLIS_SHARED_LIB + "' 2>/dev/null";
     FILE *p = popen(cmd.c_str(), "r");
     ASSERT_NE(p, nullptr);
     std::set<std::string> got;
