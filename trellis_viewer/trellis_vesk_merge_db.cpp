@@ -3,9 +3,10 @@
 // every shared table is copied over by row id (insert or replace).
 //
 // The differential catalogue is untrusted input: table names and row ids read
-// from it never become SQL text. Identifiers are quoted, row ids bound as
-// integers, and deletion entries naming no table of the target or carrying no
-// integer row id are ignored. Values pass through with their full width.
+// from it never become SQL text of their own. Identifiers are quoted, row ids
+// bound as integers, and deletion entries naming no table of the target or
+// carrying no integer row id are ignored. Values pass through with their full
+// width.
 #include "trellis_common.h"
 #include "trellis_raii.h"
 
@@ -87,73 +88,81 @@ int apply_deletions(sqlite3 *diff_db, sqlite3 *full_db, const std::vector<std::s
     return sel.finalize() == SQLITE_OK ? 0 : -1;
 }
 
-int bind_value(sqlite3_stmt *ins, int idx, sqlite3_value *v)
+constexpr const char *kSourceSchema = "trellis_merge_source";
+
+// One column of the source as copied: text longer than kTextMax bytes is cut
+// there (by bytes, not characters); every other value passes unchanged, at
+// its full width.
+std::string column_expr(const std::string &column)
 {
-    switch (sqlite3_value_type(v)) {
-    case SQLITE_INTEGER:
-        return sqlite3_bind_int64(ins, idx, sqlite3_value_int64(v));
-    case SQLITE_FLOAT:
-        return sqlite3_bind_double(ins, idx, sqlite3_value_double(v));
-    case SQLITE_TEXT: {
-        const unsigned char *t = sqlite3_value_text(v);
-        if (!t)
-            return sqlite3_bind_null(ins, idx);
-        int n = std::min(sqlite3_value_bytes(v), kTextMax);
-        return sqlite3_bind_text(ins, idx, reinterpret_cast<const char *>(t), n, SQLITE_TRANSIENT);
-    }
-    case SQLITE_BLOB: {
-        const void *b = sqlite3_value_blob(v);
-        if (!b)
-            return sqlite3_bind_null(ins, idx);
-        return sqlite3_bind_blob(ins, idx, b, sqlite3_value_bytes(v), SQLITE_TRANSIENT);
-    }
-    default:
-        return sqlite3_bind_null(ins, idx);
-    }
+    const std::string c = quote_identifier(column);
+    const std::string max = std::to_string(kTextMax);
+    return "CASE WHEN typeof(" + c + ")='text' AND length(CAST(" + c + " AS BLOB))>" + max + " THEN CAST(substr(CAST(" +
+           c + " AS BLOB),1," + max + ") AS TEXT) ELSE " + c + " END";
 }
 
-int copy_table(sqlite3 *diff_db, sqlite3 *full_db, const std::string &table, cancel_cbk callback, void *user_data)
+// Copies every row of the attached source table into the target table by row
+// id (insert or replace), in chunks of kCancelEvery rows in row id order, so
+// the cancel is polled after every 1000 copied rows.
+int copy_table(sqlite3 *full_db, const std::string &table, cancel_cbk callback, void *user_data)
 {
     std::vector<std::string> columns;
-    if (get_column_names(diff_db, table, columns) < 0)
+    Stmt cols;
+    if (cols.prepare(full_db, "SELECT name FROM pragma_table_info(?1, ?2) ORDER BY cid") != SQLITE_OK)
         return -1;
-    std::string keys = "rowid";
-    std::string marks = "?";
-    for (const auto &c : columns) {
-        keys += ", " + quote_identifier(c);
-        marks += ",?";
+    sqlite3_bind_text(cols.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(cols.get(), 2, kSourceSchema, -1, SQLITE_STATIC);
+    while (sqlite3_step(cols.get()) == SQLITE_ROW) {
+        const unsigned char *t = sqlite3_column_text(cols.get(), 0);
+        columns.emplace_back(t ? reinterpret_cast<const char *>(t) : "");
     }
     // No column in the source: the table is only known there by a shorter
     // name, so there is nothing sound to copy.
     if (columns.empty())
         return -1;
-    Stmt sel, ins;
-    std::string read_sql = "SELECT " + keys + " FROM " + quote_identifier(table);
-    if (sel.prepare(diff_db, read_sql.c_str()) != SQLITE_OK)
+    // Cutting long text costs an expression per value; look first whether
+    // any text of the table needs it.
+    const std::string from = std::string(kSourceSchema) + "." + quote_identifier(table);
+    std::string long_text;
+    for (const auto &c : columns) {
+        const std::string q = quote_identifier(c);
+        long_text += (long_text.empty() ? "" : " OR ") + std::string("(typeof(") + q + ")='text' AND length(CAST(" + q +
+                     " AS BLOB))>" + std::to_string(kTextMax) + ")";
+    }
+    Stmt probe;
+    if (probe.prepare(full_db, ("SELECT 1 FROM " + from + " WHERE " + long_text + " LIMIT 1").c_str()) != SQLITE_OK)
         return -1;
-    std::string write_sql = "INSERT OR REPLACE INTO " + quote_identifier(table) + " (" + keys + ") VALUES (" +
-                            marks + ")";
-    if (ins.prepare(full_db, write_sql.c_str()) != SQLITE_OK)
+    int found = sqlite3_step(probe.get());
+    if (found != SQLITE_ROW && found != SQLITE_DONE)
         return -1;
-    const int ncols = static_cast<int>(columns.size()) + 1;
-    long long count = 0;
-    int rc;
-    while ((rc = sqlite3_step(sel.get())) == SQLITE_ROW) {
-        for (int i = 0; i < ncols; ++i)
-            if (bind_value(ins.get(), i + 1, sqlite3_column_value(sel.get(), i)) != SQLITE_OK)
-                return -1;
+    const bool cut = found == SQLITE_ROW;
+    std::string keys = "rowid", values = "rowid";
+    for (const auto &c : columns) {
+        keys += ", " + quote_identifier(c);
+        values += ", " + (cut ? column_expr(c) : quote_identifier(c));
+    }
+    const std::string sql = "INSERT OR REPLACE INTO main." + quote_identifier(table) + " (" + keys + ") SELECT " +
+                            values + " FROM " + from + " WHERE rowid > ?1 ORDER BY rowid LIMIT " + std::to_string(kCancelEvery);
+    Stmt ins;
+    if (ins.prepare(full_db, sql.c_str()) != SQLITE_OK)
+        return -1;
+    sqlite3_int64 after = INT64_MIN;
+    for (;;) {
+        sqlite3_bind_int64(ins.get(), 1, after);
         int step = sqlite3_step(ins.get());
         if (step != SQLITE_DONE) {
             std::printf("update failed %d %s\n", step, sqlite3_errmsg(full_db));
             return -1;
         }
+        int copied = sqlite3_changes(full_db);
+        after = sqlite3_last_insert_rowid(full_db);
         if (sqlite3_reset(ins.get()) != SQLITE_OK)
             return -1;
-        ++count;
-        if (callback && count % kCancelEvery == 0 && callback(user_data) != 0)
+        if (copied < kCancelEvery)
+            return 0;
+        if (callback && callback(user_data) != 0)
             return -2;
     }
-    return rc == SQLITE_DONE ? 0 : -1;
 }
 
 } // namespace
@@ -211,17 +220,31 @@ int copy_db(sqlite3 *diff_db, sqlite3 *full_db, cancel_cbk callback, void *user_
 {
     std::vector<std::string> target_tables, source_tables;
     int have_target = list_tables(full_db, target_tables);
+    // The rows are copied by SQLite itself from the source attached to the
+    // target connection; the source is named by its file.
+    const char *source_file = sqlite3_db_filename(diff_db, "main");
+    if (!source_file || !*source_file)
+        return -1;
+    {
+        Stmt attach;
+        if (attach.prepare(full_db, (std::string("ATTACH ?1 AS ") + kSourceSchema).c_str()) != SQLITE_OK)
+            return -1;
+        sqlite3_bind_text(attach.get(), 1, source_file, -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(attach.get()) != SQLITE_DONE)
+            return -1;
+    }
     // One transaction: the merge is fast, and a failed or cancelled merge
     // leaves the viewer copy as it was instead of half-merged.
-    if (sqlite3_exec(full_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return -1;
     auto finish = [&](int rc) {
         if (rc == 0 && sqlite3_exec(full_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
             rc = -1;
         if (rc != 0)
             sqlite3_exec(full_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(full_db, (std::string("DETACH ") + kSourceSchema).c_str(), nullptr, nullptr, nullptr);
         return rc;
     };
+    if (sqlite3_exec(full_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return finish(-1);
     if (apply_deletions(diff_db, full_db, target_tables) != 0)
         return finish(-1);
     if (have_target <= 0)
@@ -231,7 +254,7 @@ int copy_db(sqlite3 *diff_db, sqlite3 *full_db, cancel_cbk callback, void *user_
     for (const auto &table : target_tables) {
         if (is_string_in_array(source_tables, table) != 0)
             continue;
-        int rc = copy_table(diff_db, full_db, table, callback, user_data);
+        int rc = copy_table(full_db, table, callback, user_data);
         if (rc != 0)
             return finish(rc);
     }

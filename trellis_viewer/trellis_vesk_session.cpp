@@ -349,6 +349,9 @@ int save_db_info(const std::string &working, const std::string &home, const std:
     Db db;
     if (open_catalogue(join(working, kBookkeepingName), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, db.out()) != 0)
         return -1;
+    // The record is only a shortcut: losing it costs one more copy, so it is
+    // not worth waiting for the disk.
+    sqlite3_exec(db.get(), "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
     if (sqlite3_exec(db.get(), "DROP TABLE IF EXISTS merged_db_source", nullptr, nullptr, nullptr) != SQLITE_OK ||
         sqlite3_exec(db.get(),
                      "CREATE TABLE IF NOT EXISTS merged_db_source( name TEXT, size INTEGER, mtime INTEGER, "
