@@ -482,8 +482,8 @@ void VeskFileInfo::startNextQuery()
     connect(m_query, &QueryVeskFileListThread::resultReady, this, [this, owner](const QString &result) {
         if (owner == m_current)
             queryResultReady(result);
-        else if (m_query)
-            m_query->takeResults(); // the folder was closed or switched away: drop, the next open lists again
+        else
+            mergeIntoHiddenFolder(owner, result);
     });
     connect(m_query, &QueryVeskFileListThread::qureyFinshed, this, &VeskFileInfo::onQueryFinished);
     m_query->start(QThread::InheritPriority);
@@ -498,6 +498,28 @@ void VeskFileInfo::onQueryFinished()
     done->wait();
     delete done;
     startNextQuery();
+}
+
+void VeskFileInfo::mergeIntoHiddenFolder(const Opened *owner, const QString &result)
+{
+    if (!m_query)
+        return;
+    std::vector<ListingBatch> batches = m_query->takeResults();
+    // The user switched to another folder while this one was being listed:
+    // keep the listing for when it is shown again (its tree is rebuilt from
+    // the model then). A folder closed meanwhile simply drops it.
+    for (auto &f : m_folders) {
+        if (f.get() != owner)
+            continue;
+        for (ListingBatch &batch : batches) {
+            f->pendingListings.remove(batch.parentKey);
+            f->model.merge(batch);
+        }
+        if (result == QLatin1String("ROOT"))
+            f->initialDone = true;
+        f->initialRequested = false;
+        return;
+    }
 }
 
 void VeskFileInfo::queryResultReady(QString result)

@@ -126,6 +126,7 @@ private:
     QTreeWidgetItem *addTreeItem(QTreeWidgetItem *parent, VeskItemInfo *info);
     void requestListing(VeskItemInfo *folder);
     void startNextQuery();
+    void mergeIntoHiddenFolder(const Opened *owner, const QString &result);
     void onQueryFinished();
     void startStats();
     void refreshTable();

@@ -3,11 +3,14 @@
 // kept out of every message.
 #include "AppPaths.h"
 #include "Hcommon/Logger.h"
+#include "VerifyPassword.h"
 #include "VeskOpener.h"
 #include "VeskThreads.h"
 #include "gui_test_support.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QValidator>
 #include <QtTest>
 
 using Hcommon::Logger;
@@ -141,6 +144,26 @@ private slots:
         QVERIFY(thread.wait(60000));
         QCOMPARE(thread.result(), -5);
         QVERIFY(!thread.takeSession());
+    }
+
+    void passwordCharacters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("letters, digits, space") << "Ab 19" << true;
+        QTest::newRow("punctuation") << "()[]{}<>+-*/?,.:;\"'_\\|~`!@#$%^&=" << true;
+        QTest::newRow("accented letter") << "caf\u00e9" << false;
+        QTest::newRow("tab") << "a\tb" << false;
+    }
+    void passwordCharacters()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        VerifyPassword dialog;
+        QString t = text;
+        int pos = 0;
+        QCOMPARE(dialog.lineEdit()->validator()->validate(t, pos) == QValidator::Acceptable, accepted);
+        QCOMPARE(dialog.lineEdit()->echoMode(), QLineEdit::Password);
     }
 
     void displayNames()
