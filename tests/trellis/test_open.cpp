@@ -307,3 +307,17 @@ TEST(TrellisOpen, BookkeepingNeverMatchesACatalogueOf4GiBOrMore)
     fs::remove(work / ".HalvernTrellisSync_viewer.db");
     EXPECT_EQ(orvex::trellis::check_db_info(work.str(), f.path(), one), -1);
 }
+
+TEST(TrellisOpen, PasswordsNeverReachTheOutput)
+{
+    Folder f;
+    simple_catalogue(f.dir / tt::full_name(1));
+    f.info(tt::make_signature("Secret-Kx7", kJobId, 4));
+    for (const char *pw : {"Secret-Kx7", "Wrong-Qz4"}) {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        Session s(f.path(), pw);
+        std::string out = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+        EXPECT_EQ(out.find(pw), std::string::npos) << out;
+    }
+}
