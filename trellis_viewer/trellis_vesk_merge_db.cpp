@@ -75,7 +75,7 @@ int apply_deletions(sqlite3 *diff_db, sqlite3 *full_db, const std::vector<std::s
             continue;
         Stmt &del = deletes[table];
         if (!del) {
-            std::string sql = "DELETE FROM " + quote_identifier(table) + " WHERE rowid=?";
+            std::string sql = "DELETE FROM main." + quote_identifier(table) + " WHERE rowid=?";
             if (del.prepare(full_db, sql.c_str()) != SQLITE_OK)
                 continue; // e.g. a table without row ids: nothing to delete by row id
         }
