@@ -227,3 +227,31 @@ TEST(CliTrellis, FolderNamesThatCannotBePathsDoNotLoopTheTree)
     EXPECT_EQ(got[1]["path"], "\\ok");
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
 }
+
+TEST(CliTrellis, MkbackupWritesAFolderAndItsRecord)
+{
+    tk::TempDir dir("cli-mk");
+    const std::string folder = (dir / "backup").string(), record = (dir / "record.json").string();
+    std::string cmd = quote(ORVEX_MKBACKUP_EXE) + " trellis " + quote(folder) +
+                      " --password Mk-Pw-3 --versions 3 --files 15 --seed 4 --json-info --manifest " + quote(record) +
+                      " >/dev/null";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    json rec = json::parse(slurp(record));
+    ASSERT_EQ(rec["versions"].size(), 3u);
+    for (const auto &v : rec["versions"]) {
+        Outcome r = extract({"stat", folder, "--version", std::to_string(v["version"].get<int>()), "--json"},
+                            "ORVEX_PASSWORD=Mk-Pw-3");
+        ASSERT_EQ(r.code, 0) << r.err;
+        int files = 0, dirs = 0;
+        long long bytes = 0;
+        for (const auto &e : v["entries"]) {
+            bool is_dir = e["type"] == "dir";
+            (is_dir ? dirs : files) += 1;
+            bytes += is_dir ? 0 : e["size"].get<long long>();
+        }
+        json got = json::parse(r.out);
+        EXPECT_EQ(got["folder_count"], dirs);
+        EXPECT_EQ(got["file_count"], files);
+        EXPECT_EQ(got["total_size"], bytes);
+    }
+}
