@@ -277,7 +277,11 @@ int callback_restore_row(file_t *, sqlite3_stmt *stmt, void *datap) noexcept
 
 int create_restore_semaphores(instance_t *instance) noexcept
 {
-    int n = 8 * instance->num_threads;
+    // Buckets waiting for the saver are capped so that they and the one each
+    // worker fills fit in the pool (4 per thread): a restorer that runs
+    // ahead waits for the saver instead of allocating (and faulting in)
+    // fresh buckets outside the pool, which bounds memory by the pool.
+    int n = 3 * instance->num_threads;
     OLOG(OLOG_DEBUG, "initialize semaphores: num_saver_sems=%d", n);
     try {
         instance->saver_sems = new Semaphore(n);
