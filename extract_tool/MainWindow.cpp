@@ -96,6 +96,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(this, &MainWindow::openVeskFileSignal, this, &MainWindow::openVeskFile, Qt::QueuedConnection);
     connect(this, &MainWindow::updateNotifySignal, this, &MainWindow::updateNotify);
     connect(this, &MainWindow::updateLanguageSignal, this, &MainWindow::updateLanguage);
+    connect(m_browser, &VeskFileInfo::hideJobsWindowRequested, this, &MainWindow::hideJobsWindow);
     connect(m_browser, &VeskFileInfo::folderClosed, this, [this] {
         if (!m_browser->hasFolder())
             m_stack->setCurrentWidget(m_welcome);

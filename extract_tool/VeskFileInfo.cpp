@@ -967,8 +967,7 @@ void VeskFileInfo::veskNameLabelContextMenu(QPoint pos)
 
 void VeskFileInfo::showOpenFileWindow()
 {
-    QWidget *w = window();
-    QMetaObject::invokeMethod(w, "hideJobsWindow");
+    emit hideJobsWindowRequested();
     const QString dir = chooseVeskFolder(this);
     if (dir.isEmpty())
         return;

@@ -75,6 +75,8 @@ signals:
     void pageShown(QString key);
     void statsApplied();
     void folderClosed();
+    // Before a dialog of this page: the background-tasks dialog steps aside.
+    void hideJobsWindowRequested();
 
 public slots:
     void queryCancel();

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 
 using namespace BrowserLogic;
@@ -166,6 +167,13 @@ private slots:
         QCOMPARE(some.installedIds().value("de_de"), 1031);
         QCOMPARE(some.chooseCode(QStringLiteral("de_de")), QStringLiteral("de_de"));
         QVERIFY(!some.load(QStringLiteral("de_de"))); // an empty file does not load: the source texts stay
+
+        // The translation built beside the program loads.
+        LanguageTable shipped(QFileInfo(QStringLiteral(ORVEX_TOOL_PATH)).absolutePath() + QStringLiteral("/translations"));
+        QVERIFY(shipped.installedNames().contains(QStringLiteral("en_us")));
+        QCOMPARE(shipped.installedNames().value(QStringLiteral("en_us")), QStringLiteral("English"));
+        QVERIFY(shipped.load(QStringLiteral("en_us")));
+        QCOMPARE(shipped.currentCode(), QStringLiteral("en_us"));
     }
 };
 
