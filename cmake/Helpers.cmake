@@ -22,8 +22,11 @@ function(orvex_gtest target label)
   add_executable(${target} ${_src})
   target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest_main GTest::gmock Threads::Threads)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/include ${PROJECT_SOURCE_DIR}/tests/common)
+  # Paths as compile definitions: a test's ENVIRONMENT property cannot carry
+  # a list through test discovery.
+  target_compile_definitions(${target} PRIVATE
+    ORVEX_SOURCE_DIR="${PROJECT_SOURCE_DIR}" ORVEX_BINARY_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES LABELS ${label}
-    ENVIRONMENT "ORVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORVEX_BINARY_DIR=${PROJECT_BINARY_DIR}")
+    PROPERTIES LABELS ${label})
 endfunction()
