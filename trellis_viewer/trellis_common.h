@@ -9,6 +9,7 @@
 
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -131,5 +132,20 @@ struct attr_info {
 attr_info parse_attr(const void *blob, int len);
 // Indexes that the listing and the path lookup need, on the viewer copy.
 void ensure_viewer_indexes(sqlite3 *db);
+
+// ---- file restore (trellis_vesk_restore.cpp) -----------------------------
+// Sets up the session's restore-engine instance (vault folder, key from the
+// password, single-chunk order). 0, or -1 with nothing left behind.
+int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client);
+// Reads and checks every chunk of the file at `path` in `version` without
+// writing anything. `progress` (may be NULL) gets the percent read after
+// each chunk; non-zero cancels. Results as trellis_vesk_restore_file.
+typedef int (*verify_progress_fn)(float progress, void *user_data);
+int verify_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, verify_progress_fn progress,
+                void *user_data);
+// Test seam: replaces pwrite for the chunk writes of every restore (NULL
+// restores pwrite). Lets tests make the disk "full".
+typedef ssize_t (*chunk_write_fn)(int fd, const void *data, size_t len, int64_t offset);
+void set_chunk_write_hook(chunk_write_fn fn);
 
 } // namespace orvex::trellis

@@ -4,6 +4,8 @@
 #include "trellis_common.h"
 #include "trellis_raii.h"
 
+#include "restore.h"
+
 #include <cstring>
 #include <memory>
 #include <new>
@@ -118,7 +120,10 @@ int close_session(TRELLIS_VESK_CLIENT *c)
             return TV_FAILURE;
         c->db = nullptr;
     }
-    // The restore engine instance arrives with the file restore.
+    if (c->dedup_restore_instance) {
+        restore_destroy_instance(c->dedup_restore_instance);
+        c->dedup_restore_instance = nullptr;
+    }
     if (c->use_temp) {
         if (c->owns_working_folder)
             remove_directory(c->working_folder);
@@ -271,6 +276,10 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
         return TV_FAILURE;
     }
     copy_cut(c->decrypt_password, sizeof c->decrypt_password, decrypt_password ? decrypt_password : "");
+    if (initialize_dedup_restore_instance(c.get()) != 0) {
+        close_session(c.release());
+        return TV_FAILURE;
+    }
     *inst = c.release();
     return TV_OK;
 }
