@@ -201,6 +201,13 @@ double single_chunks(const Layout &l, const std::vector<Row> &rows)
 
 // Bucket size for the whole-file restores (0: the instance's default).
 uint32_t g_bucket_mib = 0;
+// CPU seconds (all threads) per GiB of the last whole-file run.
+double g_last_cpu_per_gib = 0;
+
+double tv_seconds(const timeval &tv)
+{
+    return static_cast<double>(tv.tv_sec) + static_cast<double>(tv.tv_usec) / 1e6;
+}
 
 double whole_file(const Layout &l, int threads)
 {
@@ -216,12 +223,17 @@ double whole_file(const Layout &l, int threads)
         restore_set_max_vault_size(in, g_bucket_mib << 19); // buckets are twice the vault size
     if (restore_start_instance(in) != 0 || restore_register_file(in, l.out().c_str(), l.descriptor().c_str()) != 0)
         std::abort();
+    struct rusage r0 {}, r1 {};
+    getrusage(RUSAGE_SELF, &r0);
     auto t0 = Clock::now();
     if (restore_run_instance(in) != 0)
         std::abort();
     if (restore_unregister_file(in) != 0)
         std::abort();
     double s = seconds_since(t0);
+    getrusage(RUSAGE_SELF, &r1);
+    double cpu = tv_seconds(r1.ru_utime) + tv_seconds(r1.ru_stime) - tv_seconds(r0.ru_utime) - tv_seconds(r0.ru_stime);
+    g_last_cpu_per_gib = cpu / (static_cast<double>(fs::file_size(l.out())) / (1u << 30));
     restore_destroy_instance(in);
     return static_cast<double>(fs::file_size(l.out())) / s;
 }
@@ -230,11 +242,6 @@ struct ChildUsage {
     long peak_kib = -1;
     double cpu_s = 0; // user + system time of the whole child
 };
-
-double tv_seconds(const timeval &tv)
-{
-    return static_cast<double>(tv.tv_sec) + static_cast<double>(tv.tv_usec) / 1e6;
-}
 
 // Peak resident memory and CPU time of a child that runs only the restore.
 ChildUsage child_usage(const char *self, const Layout &l, int threads)
@@ -297,7 +304,9 @@ int main(int argc, char **argv)
     double codec = best_of(reps, [&] { return codec_only(l, rows); });
     double single = best_of(reps, [&] { return single_chunks(l, rows); });
     double one = best_of(reps, [&] { return whole_file(l, 1); });
+    double cpu1 = g_last_cpu_per_gib;
     double two = best_of(reps, [&] { return whole_file(l, 2); });
+    double cpu2 = g_last_cpu_per_gib;
     ChildUsage u2 = child_usage(argv[0], l, 2);
     ChildUsage u1 = child_usage(argv[0], l, 1);
     fs::remove(l.out());
@@ -318,5 +327,9 @@ int main(int argc, char **argv)
     // cores a 2-thread run takes about max(cpu/2, restorer time).
     std::printf("CPU time of a restore process (user+system): 2 threads %.2f s, 1 thread %.2f s\n", u2.cpu_s,
                 u1.cpu_s);
+    std::printf("CPU seconds per GiB inside the run (all threads): 2 threads %.2f, 1 thread %.2f\n", cpu2, cpu1);
+    double load[3] = {0, 0, 0};
+    if (getloadavg(load, 3) > 0)
+        std::printf("machine load average during the run: %.2f (on %ld cores)\n", load[0], sysconf(_SC_NPROCESSORS_ONLN));
     return 0;
 }
