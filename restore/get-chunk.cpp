@@ -9,6 +9,8 @@
 #include <unistd.h>
 #include <xxhash.h>
 
+#include <vector>
+
 using namespace orvex::restore;
 
 namespace {
@@ -27,6 +29,41 @@ struct Source {
 
     bool is_file() const { return file != nullptr; }
     const char *name() const { return file && file->path ? file->path : "(buffer)"; }
+};
+
+// Per-thread working buffers for the stored and the decrypted bytes. Reused
+// from chunk to chunk: allocating and freeing two chunk-sized buffers per
+// chunk makes the allocator hand memory back to the system and fault it in
+// again, which with several threads also costs cross-core TLB flushes.
+// A buffer that grew past kKeepScratch is released after the chunk.
+constexpr size_t kKeepScratch = 4u << 20;
+
+struct Scratch {
+    std::vector<uint8_t> stored;
+    std::vector<uint8_t> plain;
+};
+
+Scratch &scratch()
+{
+    static thread_local Scratch s;
+    return s;
+}
+
+void trim_scratch()
+{
+    Scratch &s = scratch();
+    if (s.stored.capacity() > kKeepScratch)
+        std::vector<uint8_t>().swap(s.stored);
+    if (s.plain.capacity() > kKeepScratch)
+        std::vector<uint8_t>().swap(s.plain);
+}
+
+// Stored bytes of one chunk: in the thread's scratch buffer, or in `owner`
+// after a repair.
+struct StoredBytes {
+    const uint8_t *data = nullptr;
+    uint64_t size = 0;
+    StrPtr owner;
 };
 
 bool is_aligned_vault(file_t *file)
@@ -116,7 +153,8 @@ chunk_hdr_t *read_chunk_header(const Source &src, chunkbase_t *e, int do_ecc)
 
 // The s stored bytes, verified against the header's signature and repaired
 // from their parities when ECC is on and the chunk carries them.
-StrPtr read_stored_bytes(const Source &src, chunkbase_t *e, const chunk_hdr_t *hdr, int do_ecc, uint64_t *sig)
+bool read_stored_bytes(const Source &src, chunkbase_t *e, const chunk_hdr_t *hdr, int do_ecc, uint64_t *sig,
+                       StoredBytes &out)
 {
     const uint64_t s = hdr->store_chunksize;
     const uint64_t base = src.is_file() ? static_cast<uint64_t>(e->voffset) + CHUNK_HDR_SIZE : CHUNK_HDR_SIZE;
@@ -131,7 +169,7 @@ StrPtr read_stored_bytes(const Source &src, chunkbase_t *e, const chunk_hdr_t *h
              static_cast<unsigned long long>(base), static_cast<unsigned long long>(need),
              static_cast<unsigned long long>(avail));
         errno = EINVAL;
-        return nullptr;
+        return false;
     }
     // Read the rounded data area from a vault when the file holds it, so the
     // parities are at hand without a second read.
@@ -141,38 +179,35 @@ StrPtr read_stored_bytes(const Source &src, chunkbase_t *e, const chunk_hdr_t *h
         if (area <= avail - base)
             len = area;
     }
-    StrPtr data(str_get(static_cast<int>(len)));
-    if (!data) {
-        OLOG(OLOG_ERROR, "str_get: size=%d,%s", static_cast<int>(len), errtext(ENOMEM));
-        errno = ENOMEM;
-        return nullptr;
-    }
+    std::vector<uint8_t> &buf = scratch().stored;
+    if (buf.size() < len)
+        buf.resize(len);
     if (src.is_file()) {
-        if (read_at(src.file, data->buf, len, base) != 0) {
+        if (read_at(src.file, buf.data(), len, base) != 0) {
             int err = errno;
             OLOG(OLOG_ERROR, "%s: read, %s[%10d, %15llu, %15d, %15d, %15u, %15u]", src.name(), errtext(err), e->hid,
                  static_cast<unsigned long long>(e->vid), static_cast<int>(hdr->cid),
                  static_cast<int>(hdr->chunksize), hdr->store_chunksize, static_cast<unsigned>(len));
             errno = err;
-            return nullptr;
+            return false;
         }
     } else {
-        std::memcpy(data->buf, src.buf + base, len);
+        std::memcpy(buf.data(), src.buf + base, len);
     }
-    data->used = static_cast<int>(len);
-    if (!with_ecc) {
-        data->size = data->used = static_cast<int>(s);
-        return data;
-    }
-    uint64_t got = XXH64(data->buf, s, 0);
+    out.data = buf.data();
+    out.size = s;
+    if (!with_ecc)
+        return true;
+    uint64_t got = XXH64(buf.data(), s, 0);
     if (got != hdr->sig) {
         OLOG(OLOG_WARN, "data is corrupted and try to repair it from parities");
-        StrPtr fixed(get_data_from_data_and_parities(data.get(), static_cast<int>(s), 1));
+        str_t view{buf.data(), static_cast<int>(len), static_cast<int>(len), 0, 0};
+        StrPtr fixed(get_data_from_data_and_parities(&view, static_cast<int>(s), 1));
         if (!fixed) {
             int err = errno ? errno : EIO;
             OLOG(OLOG_ERROR, "get_data_from_data_and_parities: %s", errtext(err));
             errno = err;
-            return nullptr;
+            return false;
         }
         got = XXH64(fixed->buf, s, 0);
         if (got != hdr->sig) {
@@ -180,14 +215,47 @@ StrPtr read_stored_bytes(const Source &src, chunkbase_t *e, const chunk_hdr_t *h
             OLOG(OLOG_ERROR, "%s: chunk %u at voffset %lld cannot be repaired", src.name(), hdr->cid,
                  static_cast<long long>(e->voffset));
             errno = EIO;
-            return nullptr;
+            return false;
         }
-        data = std::move(fixed);
+        out.data = fixed->buf;
+        out.owner = std::move(fixed);
     }
     if (sig)
         *sig = got;
-    data->size = data->used = static_cast<int>(s);
-    return data;
+    return true;
+}
+
+// Authenticates and decrypts `n` stored bytes into the thread's plain
+// buffer through the crypter's worker for this chunk (the worker the IV
+// selects, under its mutex, as every user of the crypter does); the
+// result is `n - num_paddings` bytes.
+bool decrypt_stored(crypter_t *cry, const chunk_hdr_t *hdr, const uint8_t *in, uint64_t n, const uint8_t **plain,
+                    uint64_t *plain_len)
+{
+    if (cry->num_workers <= 0 || !cry->workers || !cry->key || !cry->decrypter || !hdr->iv || !hdr->aad ||
+        !hdr->tag || hdr->num_paddings > n || n > INT32_MAX) {
+        OLOG(OLOG_ERROR, "decrypt_chunk: %s", "crypter not initialised or chunk parameters missing");
+        errno = EINVAL;
+        return false;
+    }
+    std::vector<uint8_t> &out = scratch().plain;
+    if (out.size() < std::max<uint64_t>(n, 1))
+        out.resize(std::max<uint64_t>(n, 1));
+    crypter_worker_t &w = cry->workers[hdr->iv[0] % static_cast<unsigned>(cry->num_workers)];
+    int rc;
+    {
+        orvex::MutexLock lock(&w.mutex);
+        rc = cry->decrypter(w.ctx, w.gdata, cry->key, cry->key_len, hdr->iv, CRYPTER_IV_LEN, hdr->aad,
+                            CRYPTER_AAD_LEN, hdr->tag, CRYPTER_TAG_LEN, in, static_cast<int>(n), out.data());
+    }
+    if (rc != 0) {
+        OLOG(OLOG_ERROR, "decrypt_chunk: %s", "authentication failed (wrong key or changed bytes)");
+        errno = EINVAL;
+        return false;
+    }
+    *plain = out.data();
+    *plain_len = n - hdr->num_paddings;
+    return true;
 }
 
 int fetch(const Source &src, chunkbase_t *e, int do_ecc, crypter_t *cry, uint64_t *sig, uint8_t *dst, uint64_t cap,
@@ -226,15 +294,15 @@ int fetch(const Source &src, chunkbase_t *e, int do_ecc, crypter_t *cry, uint64_
     if (e->chunksize <= 0)
         e->chunksize = static_cast<int32_t>(plain);
 
-    StrPtr stored = read_stored_bytes(src, e, hdr.get(), do_ecc, sig);
-    if (!stored) {
+    StoredBytes stored;
+    if (!read_stored_bytes(src, e, hdr.get(), do_ecc, sig, stored)) {
         int err = errno;
         OLOG(OLOG_ERROR, "get_store_chunk_from_file_or_buffer: %s", errtext(err));
         return fail_errno(err);
     }
 
-    StrPtr decrypted;
-    str_t *plainish = stored.get();
+    const uint8_t *plainish = stored.data;
+    uint64_t plainish_len = stored.size;
     if (hdr->cry_algo != CRYPTION_NONE) {
         const char *why = nullptr;
         if (!cry)
@@ -246,14 +314,8 @@ int fetch(const Source &src, chunkbase_t *e, int do_ecc, crypter_t *cry, uint64_
             OLOG(OLOG_ERROR, "decrypt_chunk: %s", why);
             return fail_errno(EINVAL);
         }
-        decrypted.reset(do_decrypt(stored.get(), hdr->num_paddings, cry, hdr->iv, hdr->aad, hdr->tag));
-        if (!decrypted) {
-            int err = errno ? errno : EINVAL;
-            OLOG(OLOG_ERROR, "decrypt_chunk: %s", errtext(err));
-            return fail_errno(err);
-        }
-        stored.reset();
-        plainish = decrypted.get();
+        if (!decrypt_stored(cry, hdr.get(), stored.data, stored.size, &plainish, &plainish_len))
+            return -1;
     }
 
     MallocPtr<uint8_t> own;
@@ -265,18 +327,19 @@ int fetch(const Source &src, chunkbase_t *e, int do_ecc, crypter_t *cry, uint64_
         target = own.get();
     }
     if (hdr->cmp_algo == COMPRESSION_NONE) {
-        if (static_cast<uint32_t>(plainish->size) != plain) {
-            OLOG(OLOG_ERROR, "%s: chunk %u holds %d bytes, its header says %u", src.name(), hdr->cid, plainish->size,
-                 plain);
+        if (plainish_len != plain) {
+            OLOG(OLOG_ERROR, "%s: chunk %u holds %llu bytes, its header says %u", src.name(), hdr->cid,
+                 static_cast<unsigned long long>(plainish_len), plain);
             return fail_errno(EIO);
         }
-        std::memcpy(target, plainish->buf, plain);
+        std::memcpy(target, plainish, plain);
     } else {
         // Straight into the destination: the method table's entry, with the
         // same exact-size rule as do_decompress.
         static const uint8_t empty = 0;
-        int got = compressor_methods[hdr->cmp_algo]->decompress(plainish->buf ? plainish->buf : &empty, target,
-                                                                plainish->size, static_cast<int>(plain), nullptr);
+        int got = compressor_methods[hdr->cmp_algo]->decompress(plainish_len ? plainish : &empty, target,
+                                                                static_cast<int>(plainish_len),
+                                                                static_cast<int>(plain), nullptr);
         if (got < 0 || static_cast<uint32_t>(got) != plain) {
             OLOG(OLOG_ERROR, "decompress_chunk: %s (got %d bytes, expect %u)", errtext(EIO), got, plain);
             return fail_errno(EIO);
@@ -348,11 +411,15 @@ int fetch_chunk(file_t *file, const uint8_t *buffer, uint64_t bufsize, chunkbase
     src.file = file;
     src.buf = buffer;
     src.bufsize = bufsize;
+    int rc;
     try {
-        return fetch(src, e, do_ecc, cry, sig, dst, dst_capacity, out);
+        rc = fetch(src, e, do_ecc, cry, sig, dst, dst_capacity, out);
     } catch (...) {
-        return fail_errno(ENOMEM);
+        rc = fail_errno(ENOMEM);
     }
+    ErrnoKeeper keep;
+    trim_scratch();
+    return rc;
 }
 
 } // namespace orvex::restore
