@@ -123,7 +123,33 @@ int open_result(int rc, const std::string &folder)
 
 } // namespace
 
-int Session::open(const SessionOptions &opt)
+FILE *claim_stdout()
+{
+#if !defined(_WIN32)
+    std::fflush(stdout);
+    int fd = dup(STDOUT_FILENO);
+    if (fd >= 0) {
+        if (FILE *f = fdopen(fd, "w")) {
+            dup2(STDERR_FILENO, STDOUT_FILENO);
+            return f;
+        }
+        close(fd);
+    }
+#endif
+    return stdout;
+}
+
+int Session::open_with(const std::string &folder, const char *password)
+{
+    std::error_code ec;
+    std::string temp = std::filesystem::temp_directory_path(ec).string();
+    int rc = trellis_vesk_open_v2(folder.c_str(), password, &inst_, ec ? nullptr : temp.c_str(), nullptr, nullptr);
+    if (rc != 0)
+        inst_ = nullptr;
+    return open_result(rc, folder);
+}
+
+int Session::open(const SessionOptions &opt, std::optional<std::string> *used_password)
 {
     bool have = false;
     std::string password = password_from_options(opt, have);
@@ -136,6 +162,13 @@ int Session::open(const SessionOptions &opt)
         password = prompt_password(opt.folder, have);
         if (have)
             rc = trellis_vesk_open_v2(opt.folder.c_str(), password.c_str(), &inst_, temp_path, nullptr, nullptr);
+    }
+    if (rc == 0 && used_password)
+        {
+        if (have)
+            *used_password = password;
+        else
+            used_password->reset();
     }
     std::fill(password.begin(), password.end(), '\0');
     if (rc != 0)

@@ -4,6 +4,8 @@
 
 #include "commands.h"
 
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,11 @@ std::string password_from_options(const SessionOptions &opt, bool &found);
 // Asks on the terminal without echo; `found` false without a terminal.
 std::string prompt_password(const std::string &folder, bool &found);
 
+// The libraries print their diagnostics on standard output. Commands whose
+// output scripts read call this first: the libraries' lines go to stderr
+// from then on, and the returned stream is the real standard output.
+FILE *claim_stdout();
+
 // One line on stderr: "orvex-extract: <text>".
 void print_error(const std::string &text);
 
@@ -36,7 +43,11 @@ public:
     Session &operator=(const Session &) = delete;
 
     // An exit code; on EXIT_OK the session is open. Prints the error line.
-    int open(const SessionOptions &opt);
+    // `used_password` (may be NULL) receives the password that opened it,
+    // so more sessions of the same folder can be opened without asking.
+    int open(const SessionOptions &opt, std::optional<std::string> *used_password = nullptr);
+    // Another session of a folder with a known password (NULL: none).
+    int open_with(const std::string &folder, const char *password);
     void *handle() const { return inst_; }
 
     struct Version {

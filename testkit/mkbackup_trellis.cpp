@@ -4,15 +4,35 @@
 #include "mkbackup_commands.h"
 #include "testkit/tempdir.h"
 #include "testkit/trellis.h"
+#include "testkit/trellis_content.h"
 
 #include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <algorithm>
+#include <stdexcept>
 
 namespace orvex::testkit {
 
 namespace {
+
+// "64K", "1M", "4096": bytes.
+uint64_t parse_size(const std::string &text)
+{
+    size_t used = 0;
+    unsigned long long v = std::stoull(text, &used);
+    std::string unit = text.substr(used);
+    if (unit == "K" || unit == "k" || unit == "KiB")
+        v <<= 10;
+    else if (unit == "M" || unit == "m" || unit == "MiB")
+        v <<= 20;
+    else if (unit == "G" || unit == "g" || unit == "GiB")
+        v <<= 30;
+    else if (!unit.empty())
+        throw std::invalid_argument("bad size " + text);
+    return v;
+}
 
 void register_trellis_command(CLI::App &app, MkbackupAction &action)
 {
@@ -26,6 +46,11 @@ void register_trellis_command(CLI::App &app, MkbackupAction &action)
         int number = 1;
         bool json_info = false;
         bool single = false;
+        std::string size;
+        std::string chunk = "16K-64K";
+        std::string vaults = "mixed";
+        bool no_content = false;
+        bool links = false;
     };
     auto opt = std::make_shared<Options>();
     CLI::App *cmd = app.add_subcommand("trellis", "write a Trellis backup folder over several versions");
@@ -38,6 +63,12 @@ void register_trellis_command(CLI::App &app, MkbackupAction &action)
     cmd->add_flag("--json-info", opt->json_info, "write the job information file in its JSON form");
     cmd->add_flag("--no-diff", opt->single, "write every version into the full catalogue");
     cmd->add_option("--manifest", opt->manifest, "write the record of each version's entries (JSON) here");
+    cmd->add_option("--size", opt->size, "about this many bytes of file contents in all (e.g. 1G); sizes files to fit");
+    cmd->add_option("--chunk", opt->chunk, "chunk sizes MIN-MAX or SIZE (e.g. 48K-80K)");
+    cmd->add_option("--vaults", opt->vaults, "where chunks live: ovt, tvt or mixed")
+        ->check(CLI::IsMember({"ovt", "tvt", "mixed"}));
+    cmd->add_flag("--no-content", opt->no_content, "catalogues only: no descriptors, no vaults");
+    cmd->add_flag("--links", opt->links, "make every seventh file a symbolic link");
     cmd->callback([opt, &action] {
         action = [opt] {
             trellis::FolderOptions fo;
@@ -48,7 +79,32 @@ void register_trellis_command(CLI::App &app, MkbackupAction &action)
             fo.full_number = opt->number;
             fo.form = opt->json_info ? trellis::InfoForm::Json : trellis::InfoForm::KeyValue;
             fo.differential = !opt->single;
-            trellis::FolderManifest m = trellis::write_folder(opt->dir, fo);
+            fo.links = opt->links;
+            if (!opt->size.empty() && opt->files > 0) {
+                // File states over all versions, a fifth of them empty, the
+                // rest uniform in 1..max: max = 2.5 * size / states.
+                double states = opt->files * (1.0 + 0.35 * (opt->versions - 1));
+                fo.max_file_size = std::max<uint64_t>(1, static_cast<uint64_t>(2.5 * parse_size(opt->size) / states));
+            }
+            trellis::FolderManifest m;
+            if (opt->no_content) {
+                m = trellis::write_folder(opt->dir, fo);
+            } else {
+                trellis::ContentOptions co;
+                co.password = opt->password;
+                size_t dash = opt->chunk.find('-');
+                co.min_chunk = static_cast<uint32_t>(parse_size(opt->chunk.substr(0, dash)));
+                co.max_chunk = dash == std::string::npos ? co.min_chunk
+                                                         : static_cast<uint32_t>(parse_size(opt->chunk.substr(dash + 1)));
+                if (co.min_chunk == 0 || co.max_chunk < co.min_chunk || co.max_chunk > (32u << 20))
+                    throw std::invalid_argument("--chunk: MIN-MAX with 0 < MIN <= MAX <= 32M");
+                co.placement = opt->vaults == "ovt"   ? trellis::Placement::Ovt
+                               : opt->vaults == "tvt" ? trellis::Placement::Tvt
+                                                      : trellis::Placement::Mixed;
+                co.vault_capacity = 64ull << 20;
+                co.files_per_descriptor = 64;
+                m = trellis::write_folder_with_content(opt->dir, fo, co).manifest;
+            }
             if (!opt->manifest.empty()) {
                 std::ofstream out(opt->manifest, std::ios::binary);
                 out << trellis::manifest_json(m);

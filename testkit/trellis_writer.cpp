@@ -325,12 +325,12 @@ const char *kNames[] = {"report", "Notes", "photo", "budget", "a", "B", "readme"
                         "résumé", "日本語", "log", "x-y_z", "mixed Case"};
 const char *kExts[] = {".txt", ".doc", ".jpg", ".bin", "", ".tar.gz"};
 
-HistoryRow file_state(int64_t path_id, int version, Rng &rng)
+HistoryRow file_state(int64_t path_id, int version, Rng &rng, uint64_t max_size)
 {
     HistoryRow h;
     h.path_id = path_id;
     h.version = version;
-    uint64_t size = rng.range(0, 4) == 0 ? 0 : rng.range(1, 5'000'000);
+    uint64_t size = rng.range(0, 4) == 0 ? 0 : rng.range(1, std::max<uint64_t>(1, max_size));
     bool wide = rng.range(0, 1) == 1;
     // Records of 32 bytes carry 64-bit times; some of them past 2106, which a
     // 32-bit field could not hold.
@@ -408,7 +408,7 @@ FolderManifest write_folder(const fs::path &dir, const FolderOptions &opt)
         std::string name = std::string(kNames[rng.range(0, std::size(kNames) - 1)]) + "_" +
                            std::to_string(serial++) + kExts[rng.range(0, std::size(kExts) - 1)];
         int64_t id = m.add_node(parent, name, false, version);
-        m.add_row(file_state(id, version, rng));
+        m.add_row(file_state(id, version, rng, opt.max_file_size));
         files.push_back(id);
     };
     for (int i = 0; i < opt.files; ++i)
@@ -421,16 +421,16 @@ FolderManifest write_folder(const fs::path &dir, const FolderOptions &opt)
             uint64_t roll = rng.range(0, 99);
             if (deleted.count(id)) {
                 if (roll < 40) { // recorded again under the same path row
-                    m.add_row(file_state(id, v, rng));
+                    m.add_row(file_state(id, v, rng, opt.max_file_size));
                     deleted.erase(id);
                 }
             } else if (roll < 15) {
-                HistoryRow h = file_state(id, v, rng);
+                HistoryRow h = file_state(id, v, rng, opt.max_file_size);
                 h.deleted = 1;
                 m.add_row(h);
                 deleted.insert(id);
             } else if (roll < 40) {
-                m.add_row(file_state(id, v, rng));
+                m.add_row(file_state(id, v, rng, opt.max_file_size));
             }
         }
         if (v % 2 == 0) {
@@ -443,10 +443,17 @@ FolderManifest write_folder(const fs::path &dir, const FolderOptions &opt)
             new_file(v);
     }
 
+    // Links: every seventh file state (chosen by row, not by the random
+    // sequence, so the rest of the folder stays the same).
+    if (opt.links)
+        for (auto &r : m.history)
+            if (!r.h.is_dir && !r.h.deleted && r.rowid % 7 == 3)
+                r.h.symlink_source = "../target-of-" + std::to_string(r.rowid);
+
     // Content hook: every file state that holds data.
     if (opt.content)
         for (auto &r : m.history)
-            if (!r.h.is_dir && !r.h.deleted)
+            if (!r.h.is_dir && !r.h.deleted && r.h.symlink_source.empty())
                 opt.content(m.path_of(r.h.path_id), r.h, opt.seed * 1000003ULL + static_cast<uint64_t>(r.rowid));
 
     // The catalogues: the last version goes to the differential one.
@@ -484,7 +491,7 @@ FolderManifest write_folder(const fs::path &dir, const FolderOptions &opt)
             // Rows of an aborted run that the differential catalogue deletes.
             const int64_t junk = 1'000'000'000LL + static_cast<int64_t>(opt.seed % 1000);
             full.add_path(root, "~aborted.tmp", junk);
-            HistoryRow h = file_state(junk, opt.versions, rng);
+            HistoryRow h = file_state(junk, opt.versions, rng, opt.max_file_size);
             h.path_id = junk;
             full.add_history(h, junk);
             full.add_history(h, junk + 1);
@@ -533,6 +540,7 @@ FolderManifest write_folder(const fs::path &dir, const FolderOptions &opt)
             e.is_dir = h->is_dir;
             e.size = attr_size(h->attr);
             e.mtime = attr_mtime(h->attr);
+            e.is_link = !h->symlink_source.empty();
             vm.entries.push_back(e);
         }
         std::sort(vm.entries.begin(), vm.entries.end(),
@@ -547,9 +555,13 @@ std::string manifest_json(const FolderManifest &manifest)
     nlohmann::json versions = nlohmann::json::array();
     for (const auto &v : manifest.versions) {
         nlohmann::json entries = nlohmann::json::array();
-        for (const auto &e : v.entries)
-            entries.push_back({{"path", e.path}, {"type", e.is_dir ? "dir" : "file"}, {"size", e.size},
-                               {"mtime", e.mtime}});
+        for (const auto &e : v.entries) {
+            nlohmann::json j = {{"path", e.path}, {"type", e.is_dir ? "dir" : "file"}, {"size", e.size},
+                                {"mtime", e.mtime}};
+            if (e.is_link)
+                j["link"] = true;
+            entries.push_back(j);
+        }
         versions.push_back({{"version", v.version}, {"timestamp", v.timestamp}, {"entries", entries}});
     }
     nlohmann::json doc = {{"job_id", manifest.job_id}, {"versions", versions}};

@@ -82,6 +82,7 @@ struct ManifestEntry {
     bool is_dir = false;
     uint64_t size = 0;
     int64_t mtime = 0;
+    bool is_link = false; // a symbolic link: restored as an empty file with its time
 };
 
 struct VersionManifest {
@@ -110,6 +111,8 @@ struct FolderOptions {
     int full_number = 1;
     bool differential = true;  // false: everything in the full catalogue
     bool indexes = true;       // catalogues carry (pid, name) and (path_id, version) indexes
+    uint64_t max_file_size = 5'000'000; // file sizes are drawn from 1..max (a fifth are empty)
+    bool links = false;        // every seventh file state is a symbolic link
     // Called for every file state that holds data, so a content writer can
     // write descriptors and vaults and fill the row's fd_vault_* fields.
     std::function<void(const std::string &path, HistoryRow &row, uint64_t content_seed)> content;
