@@ -1,0 +1,33 @@
+// The rename policy's names and the check that a catalogue name can become
+// a file name.
+#include "trellis_conflict.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace ot = orvex::trellis;
+
+TEST(TrellisConflict, RenamedNames)
+{
+    struct Case {
+        const char *name;
+        unsigned n;
+        const char *want;
+    } cases[] = {{"a.txt", 1, "a_1.txt"},         {"a.txt", 12, "a_12.txt"},   {"README", 1, "README_1"},
+                 {".profile", 2, ".profile_2"},   {"x.tar.gz", 1, "x.tar_1.gz"}, {"trailing.", 1, "trailing_1."}};
+    for (const auto &c : cases)
+        EXPECT_EQ(ot::conflict_name(c.name, c.n), c.want) << c.name;
+    std::set<std::string> taken{"a.txt", "a_1.txt", "a_2.txt"};
+    EXPECT_EQ(ot::next_free_name("a.txt", [&](const std::string &s) { return taken.count(s) > 0; }), "a_3.txt");
+    EXPECT_EQ(ot::next_free_name("a.txt", [](const std::string &) { return true; }, 5), "");
+}
+
+TEST(TrellisConflict, SafeEntryNames)
+{
+    for (const char *bad : {"", ".", "..", "a/b", "a\\b", "/abs", "\\abs"})
+        EXPECT_FALSE(ot::is_safe_entry_name(bad)) << bad;
+    for (const char *good : {"a", "...", ".hidden", "日本語", "a b", "..x"})
+        EXPECT_TRUE(ot::is_safe_entry_name(good)) << good;
+    EXPECT_FALSE(ot::is_safe_entry_name(std::string("a\0b", 3)));
+}
