@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main job: installs what is missing, builds Release, writes a sample
-# Trellis backup folder with the test kit (unless FOLDER is given) and shows
-# its versions and the whole tree of its newest version.
+# Trellis backup folder with the test kit (unless FOLDER is given), shows its
+# versions and restores its newest version into ./restored, ending with the
+# summary line (files, folders, bytes, skipped, replaced, renamed, failed).
 #   ./run.sh [FOLDER]
 # A password-protected FOLDER takes its password from ORVEX_PASSWORD (or a
 # prompt when run at a terminal).
@@ -21,14 +22,14 @@ if [ -z "$FOLDER" ]; then
   # The sample is encrypted; its (demo) password reaches orvex-extract through
   # the environment, never on its command line.
   export ORVEX_PASSWORD=sample-password
-  "$BUILD/bin/orvex-mkbackup" trellis "$FOLDER" --password "$ORVEX_PASSWORD" --versions 4 --files 24 --seed 1
+  "$BUILD/bin/orvex-mkbackup" trellis "$FOLDER" --password "$ORVEX_PASSWORD" --versions 4 --files 24 --seed 1 \
+    --links --chunk 16K-64K
 fi
 echo "backup folder: $FOLDER"
 echo
 echo "== versions"
 "$BUILD/bin/orvex-extract" versions "$FOLDER"
 echo
-echo "== newest version, whole tree"
-"$BUILD/bin/orvex-extract" ls "$FOLDER" -R
-echo "== totals"
-"$BUILD/bin/orvex-extract" stat "$FOLDER"
+echo "== restore of the newest version into ./restored"
+# A second run replaces what the first one restored.
+"$BUILD/bin/orvex-extract" restore "$FOLDER" --to "$PWD/restored" --policy replace
