@@ -249,6 +249,8 @@ struct ContentWriter::Impl {
         }
         const VaultChunkRef &ref = ovt->add_chunk(plain);
         ovt_bytes += ref.store_chunksize + 128;
+        if (opt.on_ovt_chunk)
+            opt.on_ovt_chunk(ovt_number, ref);
         return {static_cast<int64_t>(ovt_number), ref.voffset};
     }
 

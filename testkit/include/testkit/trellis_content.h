@@ -8,10 +8,12 @@
 
 #include "testkit/tempdir.h"
 #include "testkit/trellis.h"
+#include "testkit/vault_writer.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -49,6 +51,9 @@ struct ContentOptions {
     // Share of chunks that repeat the chunk before them (read once, written
     // twice by the restore), in percent.
     int repeat_percent = 10;
+    // Told about every chunk stored in an ovt vault (vault number and where
+    // it went), for benchmarks that read the vaults on their own.
+    std::function<void(uint64_t number, const VaultChunkRef &ref)> on_ovt_chunk;
 };
 
 // Writes the contents of every file state a folder generator hands it, and
