@@ -67,12 +67,12 @@ nlohmann::ordered_json folder_json(const std::string &path, int version, const s
 void print_text(const std::string &path, const std::vector<Item> &items, bool header)
 {
     if (header)
-        std::printf("%s:\n", path.c_str());
+        std::fprintf(cli_out(), "%s:\n", path.c_str());
     for (const auto &i : items)
-        std::printf("%c %14lld  %s  %s\n", i.is_dir ? 'd' : '-', i.size, format_time(i.mtime).c_str(),
+        std::fprintf(cli_out(), "%c %14lld  %s  %s\n", i.is_dir ? 'd' : '-', i.size, format_time(i.mtime).c_str(),
                     i.name.c_str());
     if (header)
-        std::printf("\n");
+        std::fprintf(cli_out(), "\n");
 }
 
 std::string dump(const nlohmann::ordered_json &j)
@@ -97,7 +97,7 @@ int run_ls(const LsOptions &opt)
         return rc;
     if (!opt.recursive) {
         if (opt.json)
-            std::printf("%s\n", dump(folder_json(root, version, items)).c_str());
+            std::fprintf(cli_out(), "%s\n", dump(folder_json(root, version, items)).c_str());
         else
             print_text(root, items, false);
         return EXIT_OK;
@@ -143,7 +143,7 @@ int run_ls(const LsOptions &opt)
             stack.push_back(std::move(*it));
     }
     if (opt.json)
-        std::printf("%s\n", dump(all).c_str());
+        std::fprintf(cli_out(), "%s\n", dump(all).c_str());
     return result;
 }
 

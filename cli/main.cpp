@@ -2,6 +2,7 @@
 // scripts, servers and benchmarks. Exit codes: 0 ok, 1 other failure,
 // 2 usage, 3 wrong or missing password, 4 not found.
 #include "commands.h"
+#include "session.h"
 
 #include <CLI/CLI.hpp>
 
@@ -22,7 +23,12 @@ int main(int argc, char **argv)
         return rc == 0 ? orvex::cli::EXIT_OK : orvex::cli::EXIT_USAGE;
     }
     try {
-        return action ? action() : orvex::cli::EXIT_USAGE;
+        // Before any library call: their diagnostics must not mix with output
+        // that scripts parse.
+        orvex::cli::cli_out();
+        int rc = action ? action() : orvex::cli::EXIT_USAGE;
+        std::fflush(orvex::cli::cli_out());
+        return rc;
     } catch (const std::exception &e) {
         std::fprintf(stderr, "orvex-extract: %s\n", e.what());
         return orvex::cli::EXIT_FAILURE_OTHER;

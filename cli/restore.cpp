@@ -115,7 +115,7 @@ int on_progress(void *, int, const char *, const char *, int status, float progr
 
 int run_restore(const RestoreOptions &opt)
 {
-    FILE *out = claim_stdout();
+    FILE *out = cli_out();
     const Policy policy = opt.policy == "replace" ? Policy::Replace : opt.policy == "rename" ? Policy::Rename
                                                                                             : Policy::Skip;
     Session s;

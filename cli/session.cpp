@@ -139,6 +139,12 @@ FILE *claim_stdout()
     return stdout;
 }
 
+FILE *cli_out()
+{
+    static FILE *out = claim_stdout();
+    return out;
+}
+
 int Session::open_with(const std::string &folder, const char *password)
 {
     std::error_code ec;

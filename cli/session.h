@@ -30,6 +30,9 @@ std::string prompt_password(const std::string &folder, bool &found);
 // output scripts read call this first: the libraries' lines go to stderr
 // from then on, and the returned stream is the real standard output.
 FILE *claim_stdout();
+// The real standard output, claimed on first use (see claim_stdout): every
+// command prints its results here.
+FILE *cli_out();
 
 // One line on stderr: "orvex-extract: <text>".
 void print_error(const std::string &text);

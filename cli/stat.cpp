@@ -52,9 +52,9 @@ int run_stat(const StatOptions &opt)
         o["folder_count"] = st.folder_count;
         o["file_count"] = st.file_count;
         o["total_size"] = st.total_size;
-        std::printf("%s\n", o.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
+        std::fprintf(cli_out(), "%s\n", o.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
     } else {
-        std::printf("%s (version %d): %d folders, %d files, %lld bytes\n", path.c_str(), version, st.folder_count,
+        std::fprintf(cli_out(), "%s (version %d): %d folders, %d files, %lld bytes\n", path.c_str(), version, st.folder_count,
                     st.file_count, st.total_size);
     }
     return EXIT_OK;

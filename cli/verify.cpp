@@ -46,7 +46,7 @@ int on_tick(float progress, void *user)
 
 int run_verify(const VerifyOptions &opt)
 {
-    FILE *out = claim_stdout();
+    FILE *out = cli_out();
     Session s;
     std::optional<std::string> password;
     if (int rc = s.open(opt, &password))

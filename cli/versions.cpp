@@ -28,10 +28,10 @@ void register_versions(CLI::App &app, Action &action)
                 nlohmann::ordered_json out = nlohmann::ordered_json::array();
                 for (const auto &v : all)
                     out.push_back({{"version", v.version}, {"timestamp", v.timestamp}});
-                std::printf("%s\n", out.dump().c_str());
+                std::fprintf(cli_out(), "%s\n", out.dump().c_str());
             } else {
                 for (const auto &v : all)
-                    std::printf("%6d  %s UTC\n", v.version, format_time(v.timestamp).c_str());
+                    std::fprintf(cli_out(), "%6d  %s UTC\n", v.version, format_time(v.timestamp).c_str());
             }
             return static_cast<int>(EXIT_OK);
         };

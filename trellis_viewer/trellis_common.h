@@ -52,6 +52,9 @@ typedef struct trellis_vesk_client {
     // such a folder is removed whole at close. A caller's own temporary
     // folder loses only the files the session put there.
     int owns_working_folder;
+    // What restores of this session keep between calls (the last descriptor
+    // database, the chunk buffer); released by trellis_vesk_close.
+    void *restore_state;
 } TRELLIS_VESK_CLIENT;
 
 namespace orvex::trellis {
@@ -137,6 +140,8 @@ void ensure_viewer_indexes(sqlite3 *db);
 // Sets up the session's restore-engine instance (vault folder, key from the
 // password, single-chunk order). 0, or -1 with nothing left behind.
 int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client);
+// Releases what restores kept in the session (see restore_state).
+void release_restore_state(TRELLIS_VESK_CLIENT *client);
 // Reads and checks every chunk of the file at `path` in `version` without
 // writing anything. `progress` (may be NULL) gets the percent read after
 // each chunk; non-zero cancels. Results as trellis_vesk_restore_file.

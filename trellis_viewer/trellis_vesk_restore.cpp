@@ -243,23 +243,46 @@ struct FreeDeleter {
     void operator()(char *p) const { std::free(p); }
 };
 
+// Kept by the session between restores: files of one folder share their
+// descriptor databases, and the 60 MiB buffer need not be mapped anew for
+// every file (its pages are touched only as far as chunks reach).
+struct RestoreState {
+    long long desc_number = -1;
+    Db desc;
+    std::unique_ptr<char, FreeDeleter> buf;
+};
+
+RestoreState &state_of(TRELLIS_VESK_CLIENT *c)
+{
+    if (!c->restore_state)
+        c->restore_state = new RestoreState;
+    return *static_cast<RestoreState *>(c->restore_state);
+}
+
 // The chunk walk shared by restore and verify. `fd` < 0: read and check
 // only. `report(progress)` returns non-zero to cancel.
 template <typename Report>
 int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&report)
 {
-    Db desc;
-    if (open_descriptor(c, e.fd_vault_id, desc) != TV_OK)
-        return TV_FAILURE;
+    RestoreState &rs = state_of(c);
+    if (rs.desc_number != e.fd_vault_id || !rs.desc) {
+        rs.desc_number = -1;
+        if (open_descriptor(c, e.fd_vault_id, rs.desc) != TV_OK)
+            return TV_FAILURE;
+        rs.desc_number = e.fd_vault_id;
+    }
     Stmt st;
-    if (st.prepare(desc.get(), "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
-                               "ORDER BY file_offset ASC") != SQLITE_OK)
+    if (st.prepare(rs.desc.get(), "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
+                                  "ORDER BY file_offset ASC") != SQLITE_OK) {
+        rs.desc.reset();
         return TV_FAILURE;
+    }
     sqlite3_bind_int64(st.get(), 1, e.fd_vault_index);
-    // Pages of the 60 MiB buffer are touched only as far as chunks reach.
-    std::unique_ptr<char, FreeDeleter> buf(static_cast<char *>(std::malloc(kRestoreBufferSize)));
-    if (!buf)
+    if (!rs.buf)
+        rs.buf.reset(static_cast<char *>(std::malloc(kRestoreBufferSize)));
+    if (!rs.buf)
         return TV_FAILURE;
+    char *const buf = rs.buf.get();
 
     unsigned char key[32] = {0};
     if (c->decrypt_password[0])
@@ -301,7 +324,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
                 const std::string name = vault_name(static_cast<uint64_t>(vid));
                 const std::string path = vault_dir + "/" + name.substr(0, 21) + "/" + name + ".ovt";
                 n = restore_read_chunk(c->dedup_restore_instance, path.c_str(), static_cast<uint32_t>(voff),
-                                       buf.get(), kRestoreBufferSize);
+                                       buf, kRestoreBufferSize);
             } else {
                 const long long number = -vid;
                 if (number != tvt_number || !tvt) {
@@ -311,7 +334,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
                     tvt.reset(trellis_fopen(path, "rb"));
                     tvt_number = tvt ? number : -1;
                 }
-                n = tvt ? tvt_read_chunk_from(tvt.get(), key, voff, buf.get(), kRestoreBufferSize) : TVT_OPEN;
+                n = tvt ? tvt_read_chunk_from(tvt.get(), key, voff, buf, kRestoreBufferSize) : TVT_OPEN;
             }
             if (n < 0) {
                 std::printf("failed to read chunk, chunksize %d\n", n);
@@ -322,7 +345,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
             last_voff = voff;
             last_len = n;
         }
-        if (fd >= 0 && last_len > 0 && write_at(fd, buf.get(), static_cast<size_t>(last_len), file_offset) < 0) {
+        if (fd >= 0 && last_len > 0 && write_at(fd, buf, static_cast<size_t>(last_len), file_offset) < 0) {
             int err = errno;
             std::printf("write failed, errno %d\n", err);
             return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
@@ -442,6 +465,14 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
 
 } // namespace
 
+void release_restore_state(TRELLIS_VESK_CLIENT *client)
+{
+    if (client && client->restore_state) {
+        delete static_cast<RestoreState *>(client->restore_state);
+        client->restore_state = nullptr;
+    }
+}
+
 void set_chunk_write_hook(chunk_write_fn fn)
 {
     g_write.store(fn, std::memory_order_relaxed);
@@ -458,8 +489,9 @@ int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
         return -1;
     }
     // A folder whose files all live in tvt vaults (or that has no data at
-    // all) has no vault folder: the set-up goes on without it.
-    if (restore_set_path(inst, vault_dir.c_str(), RESTORE_PATH_VAULTDIR) != 0)
+    // all) has no vault folder: the set-up goes on without it, quietly, as
+    // there is nothing to point the engine at.
+    if (is_folder_exist(vault_dir) == 1 && restore_set_path(inst, vault_dir.c_str(), RESTORE_PATH_VAULTDIR) != 0)
         std::printf("failed to set vault dir\n");
     bool ok = true;
     if (client->decrypt_password[0]) {

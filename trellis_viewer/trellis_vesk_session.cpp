@@ -120,6 +120,7 @@ int close_session(TRELLIS_VESK_CLIENT *c)
             return TV_FAILURE;
         c->db = nullptr;
     }
+    release_restore_state(c);
     if (c->dedup_restore_instance) {
         restore_destroy_instance(c->dedup_restore_instance);
         c->dedup_restore_instance = nullptr;
