@@ -148,26 +148,35 @@ int open_descriptor(const TRELLIS_VESK_CLIENT *c, long long fd_vault_id, Db &db)
     return TV_OK;
 }
 
-// The destination under construction: a temporary file beside dst_path.
+// The destination under construction: an unnamed file in the destination's
+// folder (O_TMPFILE) that gets its name only when complete, or, where the
+// file system cannot do that, a file under a fresh temporary name beside it.
 class Destination {
 public:
     ~Destination() { discard(); }
 
-    // 0, or -999 when no temporary file can be made in the folder.
+    // 0, or -999 when no file can be made in the folder.
     int create(const std::string &dst)
     {
-        dst_ = dst;
+        dst_ = native_path(dst).string();
+        shown_ = dst;
         std::vector<char> dir(kMaxPath + 2);
-        std::string folder = trellis_vesk_dirname(dst.c_str(), dir.data(), dir.size()) == 0 ? dir.data() : ".";
-        if (folder.empty())
-            folder = "/";
-        static const char chars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-        std::random_device rd;
+        folder_ = trellis_vesk_dirname(dst_.c_str(), dir.data(), dir.size()) == 0 ? dir.data() : ".";
+        if (folder_.empty())
+            folder_ = "/";
+#if defined(O_TMPFILE)
+        // Naming the file later goes through /proc; without it, use a name.
+        static const bool proc = ::access("/proc/self/fd", X_OK) == 0;
+        if (proc) {
+            fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+            if (fd_ >= 0) {
+                anonymous_ = true;
+                return TV_OK;
+            }
+        }
+#endif
         for (int attempt = 0; attempt < 32; ++attempt) {
-            std::string name = ".orvex-restore-";
-            for (int i = 0; i < 8; ++i)
-                name += chars[rd() % (sizeof chars - 1)];
-            tmp_ = native_path(join(folder, name)).string();
+            tmp_ = fresh_name();
             // O_EXCL never follows a link, and the name is fresh.
             fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
             if (fd_ >= 0)
@@ -175,68 +184,115 @@ public:
             if (errno != EEXIST)
                 break;
         }
-        int err = errno;
-        std::printf("open %s failed, errno %d\n", dst.c_str(), err);
+        std::printf("open %s failed, errno %d\n", shown_.c_str(), errno);
         tmp_.clear();
         return TV_FAILURE;
     }
     int fd() const { return fd_; }
 
-    // Closes the file with the time set; 0, -4 when the disk is full, -999.
-    int finish(long long mtime)
+    // Sets the time, closes the file and puts it in place under dst_path.
+    // With `replace` 0 an entry that appeared there meanwhile is kept and
+    // the restore fails. 0, -4 when the disk is full, -999.
+    int complete(long long mtime, bool replace)
     {
-        int rc = TV_OK;
         timespec ts[2];
         ts[0].tv_sec = static_cast<time_t>(mtime);
         ts[0].tv_nsec = 0;
         ts[1] = ts[0];
         if (::futimens(fd_, ts) != 0)
-            std::printf("cannot set the time of %s, errno %d\n", dst_.c_str(), errno);
-        if (::close(fd_) != 0)
-            rc = errno == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
-        fd_ = -1;
-        return rc;
-    }
-
-    // Puts the finished file in place. With `replace` 0 an entry that
-    // appeared at dst_path meanwhile is kept and the restore fails.
-    int commit(bool replace)
-    {
-        const std::string dst = native_path(dst_).string();
-        int rc;
-#if defined(RENAME_NOREPLACE)
-        if (!replace) {
-            rc = ::renameat2(AT_FDCWD, tmp_.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE);
-            if (rc != 0 && errno == EINVAL) // file system without the flag
-                rc = ::rename(tmp_.c_str(), dst.c_str());
-        } else
-#endif
-        {
-            (void)replace;
-            rc = ::rename(tmp_.c_str(), dst.c_str());
+            std::printf("cannot set the time of %s, errno %d\n", shown_.c_str(), errno);
+        if (anonymous_) {
+            std::string proc = "/proc/self/fd/" + std::to_string(fd_);
+            if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, dst_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                if (close_fd() == 0)
+                    return TV_OK;
+                int err = errno; // a late write error: the file is not whole
+                ::unlink(dst_.c_str());
+                return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
+            }
+            if (errno != EEXIST || !replace) {
+                std::printf("cannot put %s in place, errno %d\n", shown_.c_str(), errno);
+                return TV_FAILURE;
+            }
+            // Replacing: a private name first, then one rename over the old
+            // entry (a link there is replaced, not followed).
+            for (int attempt = 0; attempt < 32 && tmp_.empty(); ++attempt) {
+                std::string name = fresh_name();
+                if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                    tmp_ = name;
+                else if (errno != EEXIST)
+                    break;
+            }
+            if (close_fd() != 0) {
+                int err = errno;
+                discard();
+                return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
+            }
+            if (tmp_.empty()) {
+                std::printf("cannot put %s in place, errno %d\n", shown_.c_str(), errno);
+                return TV_FAILURE;
+            }
+            return rename_into_place(true);
         }
-        if (rc != 0) {
-            std::printf("cannot put %s in place, errno %d\n", dst_.c_str(), errno);
-            return TV_FAILURE;
-        }
-        tmp_.clear();
-        return TV_OK;
+        int rc = close_fd();
+        if (rc != 0)
+            return errno == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
+        return rename_into_place(replace);
     }
 
     void discard()
     {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = -1;
+        close_fd(); // an unnamed file vanishes with its descriptor
         if (!tmp_.empty())
             ::unlink(tmp_.c_str());
         tmp_.clear();
     }
 
 private:
-    std::string dst_;
-    std::string tmp_;
+    std::string fresh_name() const
+    {
+        static const char chars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+        std::random_device rd;
+        std::string name = folder_ + "/.orvex-restore-";
+        for (int i = 0; i < 8; ++i)
+            name += chars[rd() % (sizeof chars - 1)];
+        return name;
+    }
+
+    int close_fd()
+    {
+        int rc = 0;
+        if (fd_ >= 0)
+            rc = ::close(fd_);
+        fd_ = -1;
+        return rc;
+    }
+
+    int rename_into_place(bool replace)
+    {
+        int rc;
+#if defined(RENAME_NOREPLACE)
+        if (!replace) {
+            rc = ::renameat2(AT_FDCWD, tmp_.c_str(), AT_FDCWD, dst_.c_str(), RENAME_NOREPLACE);
+            if (rc != 0 && errno == EINVAL) // file system without the flag
+                rc = ::rename(tmp_.c_str(), dst_.c_str());
+        } else
+#endif
+        {
+            (void)replace;
+            rc = ::rename(tmp_.c_str(), dst_.c_str());
+        }
+        if (rc != 0) {
+            std::printf("cannot put %s in place, errno %d\n", shown_.c_str(), errno);
+            return TV_FAILURE;
+        }
+        tmp_.clear();
+        return TV_OK;
+    }
+
+    std::string dst_, shown_, folder_, tmp_;
     int fd_ = -1;
+    bool anonymous_ = false;
 };
 
 struct FreeDeleter {
@@ -452,9 +508,7 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
             return rc; // the temporary file goes with `dst`
     }
     // 12-13.
-    if ((rc = dst.finish(e.mtime)) != TV_OK)
-        return rc;
-    if ((rc = dst.commit(overwrite != 0)) != TV_OK)
+    if ((rc = dst.complete(e.mtime, overwrite != 0)) != TV_OK)
         return rc;
     if (cbk(c, version, path, dst_path, 1, 100.0f, user_data) != 0) {
         ::unlink(native_dst.c_str());
