@@ -128,6 +128,9 @@ std::string quote_identifier(const std::string &name);
 // Row id of the entry at `path`, -1 when a name does not exist, -999 on
 // failure.
 long long get_path_id(sqlite3 *db, const char *path);
+// The same with its two statements kept by the caller between calls
+// (prepared on first use, reset after each; the caller finalises them).
+long long get_path_id_cached(sqlite3 *db, const char *path, sqlite3_stmt **root, sqlite3_stmt **step);
 struct attr_info {
     long long size;
     long long mtime;

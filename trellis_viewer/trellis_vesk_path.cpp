@@ -102,17 +102,18 @@ void ensure_viewer_indexes(sqlite3 *db)
                      nullptr, nullptr, nullptr);
 }
 
-long long get_path_id(sqlite3 *db, const char *path)
+long long get_path_id_cached(sqlite3 *db, const char *path, sqlite3_stmt **root, sqlite3_stmt **step)
 {
-    if (!db || !path)
+    if (!db || !path || !root || !step)
         return TV_FAILURE;
-    Stmt root;
-    if (root.prepare(db, "SELECT rowid FROM path WHERE pid is NULL ORDER BY rowid DESC LIMIT 1") != SQLITE_OK)
+    if (!*root && sqlite3_prepare_v2(db, "SELECT rowid FROM path WHERE pid is NULL ORDER BY rowid DESC LIMIT 1", -1,
+                                     root, nullptr) != SQLITE_OK)
         return TV_FAILURE;
-    if (sqlite3_step(root.get()) != SQLITE_ROW)
+    int rc = sqlite3_step(*root);
+    long long id = rc == SQLITE_ROW ? sqlite3_column_int64(*root, 0) : 0;
+    sqlite3_reset(*root);
+    if (rc != SQLITE_ROW)
         return TV_FAILURE;
-    long long id = sqlite3_column_int64(root.get(), 0);
-    Stmt step;
     const char *p = path;
     while (*p) {
         while (*p == '\\')
@@ -121,20 +122,31 @@ long long get_path_id(sqlite3 *db, const char *path)
         size_t len = end ? static_cast<size_t>(end - p) : std::strlen(p);
         if (len == 0)
             break;
-        if (!step && step.prepare(db, "SELECT rowid FROM path WHERE pid=? AND name=?") != SQLITE_OK)
+        if (!*step && sqlite3_prepare_v2(db, "SELECT rowid FROM path WHERE pid=? AND name=?", -1, step, nullptr) !=
+                          SQLITE_OK)
             return TV_FAILURE;
-        sqlite3_bind_int64(step.get(), 1, id);
-        sqlite3_bind_text(step.get(), 2, p, static_cast<int>(len), SQLITE_STATIC);
-        int rc = sqlite3_step(step.get());
+        sqlite3_bind_int64(*step, 1, id);
+        sqlite3_bind_text(*step, 2, p, static_cast<int>(len), SQLITE_STATIC);
+        rc = sqlite3_step(*step);
+        if (rc == SQLITE_ROW)
+            id = sqlite3_column_int64(*step, 0);
+        sqlite3_reset(*step);
+        sqlite3_clear_bindings(*step);
         if (rc == SQLITE_DONE)
             return -1;
         if (rc != SQLITE_ROW)
             return TV_FAILURE;
-        id = sqlite3_column_int64(step.get(), 0);
-        sqlite3_reset(step.get());
-        sqlite3_clear_bindings(step.get());
         p += len;
     }
+    return id;
+}
+
+long long get_path_id(sqlite3 *db, const char *path)
+{
+    sqlite3_stmt *r = nullptr, *s = nullptr;
+    long long id = get_path_id_cached(db, path, &r, &s);
+    sqlite3_finalize(r);
+    sqlite3_finalize(s);
     return id;
 }
 

@@ -84,29 +84,34 @@ struct EntryState {
     bool deleted = false;
 };
 
-// 0 with the state, -1 no row, -999 failure.
-int read_entry_state(sqlite3 *db, long long path_id, int version, EntryState &out)
+// 0 with the state, -1 no row, -999 failure. `*st` is kept by the caller.
+int read_entry_state(sqlite3 *db, sqlite3_stmt **st, long long path_id, int version, EntryState &out)
 {
-    Stmt st;
-    if (st.prepare(db, "SELECT fd_vault_id, fd_vault_index, attr, symlink_source, is_dir, deleted FROM history "
-                       "WHERE path_id=? AND version<=? ORDER BY version DESC limit 1") != SQLITE_OK)
+    if (!*st && sqlite3_prepare_v2(db,
+                                   "SELECT fd_vault_id, fd_vault_index, attr, symlink_source, is_dir, deleted "
+                                   "FROM history WHERE path_id=? AND version<=? ORDER BY version DESC limit 1",
+                                   -1, st, nullptr) != SQLITE_OK)
         return TV_FAILURE;
-    sqlite3_bind_int64(st.get(), 1, path_id);
-    sqlite3_bind_int(st.get(), 2, version);
-    int rc = sqlite3_step(st.get());
+    struct Reset {
+        sqlite3_stmt *s;
+        ~Reset() { sqlite3_reset(s); }
+    } reset{*st};
+    sqlite3_bind_int64(*st, 1, path_id);
+    sqlite3_bind_int(*st, 2, version);
+    int rc = sqlite3_step(*st);
     if (rc == SQLITE_DONE)
         return -1;
     if (rc != SQLITE_ROW)
         return TV_FAILURE;
-    out.fd_vault_id = sqlite3_column_int64(st.get(), 0);
-    out.fd_vault_index = sqlite3_column_int64(st.get(), 1);
-    attr_info a = parse_attr(sqlite3_column_blob(st.get(), 2), sqlite3_column_bytes(st.get(), 2));
+    out.fd_vault_id = sqlite3_column_int64(*st, 0);
+    out.fd_vault_index = sqlite3_column_int64(*st, 1);
+    attr_info a = parse_attr(sqlite3_column_blob(*st, 2), sqlite3_column_bytes(*st, 2));
     out.size = a.size;
     out.mtime = a.mtime; // the full 64-bit value, never cut to 32 bits
-    const unsigned char *link = sqlite3_column_text(st.get(), 3);
+    const unsigned char *link = sqlite3_column_text(*st, 3);
     out.is_link = link && *link;
-    out.is_dir = sqlite3_column_int(st.get(), 4) == 1;
-    out.deleted = sqlite3_column_int64(st.get(), 5) != 0;
+    out.is_dir = sqlite3_column_int(*st, 4) == 1;
+    out.deleted = sqlite3_column_int64(*st, 5) != 0;
     return 0;
 }
 
@@ -303,9 +308,26 @@ struct FreeDeleter {
 // descriptor databases, and the 60 MiB buffer need not be mapped anew for
 // every file (its pages are touched only as far as chunks reach).
 struct RestoreState {
+    // Statements on the session's catalogue, prepared once.
+    sqlite3_stmt *version_st = nullptr, *root_st = nullptr, *step_st = nullptr, *history_st = nullptr;
     long long desc_number = -1;
     Db desc;
+    sqlite3_stmt *chunks_st = nullptr; // on `desc`
     std::unique_ptr<char, FreeDeleter> buf;
+
+    ~RestoreState()
+    {
+        drop_descriptor();
+        for (sqlite3_stmt *st : {version_st, root_st, step_st, history_st})
+            sqlite3_finalize(st);
+    }
+    void drop_descriptor()
+    {
+        sqlite3_finalize(chunks_st);
+        chunks_st = nullptr;
+        desc.reset();
+        desc_number = -1;
+    }
 };
 
 RestoreState &state_of(TRELLIS_VESK_CLIENT *c)
@@ -322,18 +344,24 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
 {
     RestoreState &rs = state_of(c);
     if (rs.desc_number != e.fd_vault_id || !rs.desc) {
-        rs.desc_number = -1;
+        rs.drop_descriptor();
         if (open_descriptor(c, e.fd_vault_id, rs.desc) != TV_OK)
             return TV_FAILURE;
+        if (sqlite3_prepare_v2(rs.desc.get(),
+                               "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
+                               "ORDER BY file_offset ASC",
+                               -1, &rs.chunks_st, nullptr) != SQLITE_OK) {
+            rs.drop_descriptor();
+            return TV_FAILURE;
+        }
         rs.desc_number = e.fd_vault_id;
     }
-    Stmt st;
-    if (st.prepare(rs.desc.get(), "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
-                                  "ORDER BY file_offset ASC") != SQLITE_OK) {
-        rs.desc.reset();
-        return TV_FAILURE;
-    }
-    sqlite3_bind_int64(st.get(), 1, e.fd_vault_index);
+    sqlite3_stmt *const st = rs.chunks_st;
+    struct Reset {
+        sqlite3_stmt *s;
+        ~Reset() { sqlite3_reset(s); }
+    } reset{st};
+    sqlite3_bind_int64(st, 1, e.fd_vault_index);
     if (!rs.buf)
         rs.buf.reset(static_cast<char *>(std::malloc(kRestoreBufferSize)));
     if (!rs.buf)
@@ -359,10 +387,10 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
     int last_len = 0;
     long long written = 0;
     int rc;
-    while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
-        const long long file_offset = sqlite3_column_int64(st.get(), 0);
-        const long long vid = sqlite3_column_int64(st.get(), 1);
-        const long long voff = sqlite3_column_int64(st.get(), 2);
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        const long long file_offset = sqlite3_column_int64(st, 0);
+        const long long vid = sqlite3_column_int64(st, 1);
+        const long long voff = sqlite3_column_int64(st, 2);
         if (file_offset < 0 || voff < 0 || vid < INT32_MIN || vid > INT32_MAX) {
             std::printf("descriptor row out of range (file offset %lld, vault %lld, offset %lld)\n", file_offset,
                         vid, voff);
@@ -414,20 +442,35 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
     return rc == SQLITE_DONE ? TV_OK : TV_FAILURE;
 }
 
+// Steps 1 and 2: the version and the path's row id; TV_OK with `id`, or the
+// call's result.
+int find_path(TRELLIS_VESK_CLIENT *c, int version, const char *path, long long &id)
+{
+    RestoreState &rs = state_of(c);
+    if (!rs.version_st && sqlite3_prepare_v2(c->db, "SELECT version_no FROM version WHERE version_no=?", -1,
+                                             &rs.version_st, nullptr) != SQLITE_OK)
+        return TV_FAILURE;
+    sqlite3_bind_int(rs.version_st, 1, version);
+    int rc = sqlite3_step(rs.version_st);
+    sqlite3_reset(rs.version_st);
+    if (rc == SQLITE_DONE)
+        return TV_NO_VERSION;
+    if (rc != SQLITE_ROW)
+        return TV_FAILURE;
+    id = get_path_id_cached(c->db, path, &rs.root_st, &rs.step_st);
+    if (id == -1)
+        return TV_NOT_FOUND;
+    return id < 0 ? TV_FAILURE : TV_OK;
+}
+
 // Steps 1, 2 and 4: the version, the path and the entry's state.
 int find_entry(TRELLIS_VESK_CLIENT *c, int version, const char *path, EntryState &e)
 {
-    int rc = check_version(c->db, version);
-    if (rc == -1)
-        return TV_NO_VERSION;
-    if (rc != 0)
-        return TV_FAILURE;
-    long long id = get_path_id(c->db, path);
-    if (id == -1)
-        return TV_NOT_FOUND;
-    if (id < 0)
-        return TV_FAILURE;
-    rc = read_entry_state(c->db, id, version, e);
+    long long id = 0;
+    int rc = find_path(c, version, path, id);
+    if (rc != TV_OK)
+        return rc;
+    rc = read_entry_state(c->db, &state_of(c).history_st, id, version, e);
     if (rc == -1) {
         std::printf("unknown error, cannot get vault id, vault index\n");
         return TV_FAILURE;
@@ -450,16 +493,10 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
 {
     if (!c || !c->db || !path || !dst_path || !*dst_path || !cbk)
         return TV_FAILURE;
-    int rc = check_version(c->db, version);
-    if (rc == -1)
-        return TV_NO_VERSION;
-    if (rc != 0)
-        return TV_FAILURE;
-    long long id = get_path_id(c->db, path);
-    if (id == -1)
-        return TV_NOT_FOUND;
-    if (id < 0)
-        return TV_FAILURE;
+    long long id = 0;
+    int rc = find_path(c, version, path, id);
+    if (rc != TV_OK)
+        return rc;
 
     // 3: the destination, looked at without following a final link.
     struct stat sb;
@@ -478,7 +515,7 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
     }
 
     EntryState e;
-    rc = read_entry_state(c->db, id, version, e);
+    rc = read_entry_state(c->db, &state_of(c).history_st, id, version, e);
     if (rc == -1) {
         std::printf("unknown error, cannot get vault id, vault index\n");
         return TV_FAILURE;
@@ -579,13 +616,17 @@ int verify_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, verify_pr
 {
     if (!c || !c->db || !path)
         return TV_FAILURE;
-    EntryState e;
-    int rc = find_entry(c, version, path, e);
-    if (rc != TV_OK)
-        return rc;
-    if (e.is_link || e.size == 0)
-        return TV_OK;
-    return walk_chunks(c, e, -1, [&](float p) { return progress ? progress(p, user_data) : 0; });
+    try {
+        EntryState e;
+        int rc = find_entry(c, version, path, e);
+        if (rc != TV_OK)
+            return rc;
+        if (e.is_link || e.size == 0)
+            return TV_OK;
+        return walk_chunks(c, e, -1, [&](float p) { return progress ? progress(p, user_data) : 0; });
+    } catch (...) {
+        return TV_FAILURE;
+    }
 }
 
 } // namespace orvex::trellis

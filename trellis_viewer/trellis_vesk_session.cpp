@@ -115,12 +115,13 @@ void copy_cut(char *dst, size_t room, const std::string &src)
 
 int close_session(TRELLIS_VESK_CLIENT *c)
 {
+    // Statements kept by restores live on the catalogue: they go first.
+    release_restore_state(c);
     if (c->db) {
         if (sqlite3_close(c->db) != SQLITE_OK)
             return TV_FAILURE;
         c->db = nullptr;
     }
-    release_restore_state(c);
     if (c->dedup_restore_instance) {
         restore_destroy_instance(c->dedup_restore_instance);
         c->dedup_restore_instance = nullptr;
