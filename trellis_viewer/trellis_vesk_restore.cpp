@@ -165,10 +165,16 @@ public:
     {
         dst_ = native_path(dst).string();
         shown_ = dst;
-        std::vector<char> dir(kMaxPath + 2);
-        folder_ = trellis_vesk_dirname(dst_.c_str(), dir.data(), dir.size()) == 0 ? dir.data() : ".";
-        if (folder_.empty())
-            folder_ = "/";
+        // The folder part: "." without a separator, "/" for a file at the root.
+        std::vector<char> dir(kMaxPath + 2, '\0');
+        if (trellis_vesk_dirname(dst_.c_str(), dir.data(), dir.size()) != 0) {
+            dir[0] = '.';
+            dir[1] = '\0';
+        } else if (dir[0] == '\0') {
+            dir[0] = '/';
+            dir[1] = '\0';
+        }
+        folder_.assign(dir.data());
 #if defined(O_TMPFILE)
         // Naming the file later goes through /proc; without it, use a name.
         static const bool proc = ::access("/proc/self/fd", X_OK) == 0;
