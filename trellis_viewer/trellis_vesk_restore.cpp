@@ -338,8 +338,14 @@ struct RestoreState {
 
 RestoreState &state_of(TRELLIS_VESK_CLIENT *c)
 {
-    if (!c->restore_state)
+    if (!c->restore_state) {
         c->restore_state = new RestoreState;
+        // A working copy of our own (temporary mode) is read by this session
+        // alone: keeping its lock spares a lock, unlock and header read for
+        // every statement of every restore.
+        if (c->use_temp)
+            sqlite3_exec(c->db, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
+    }
     return *static_cast<RestoreState *>(c->restore_state);
 }
 
@@ -353,6 +359,9 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
         rs.drop_descriptor();
         if (open_descriptor(c, e.fd_vault_id, rs.desc) != TV_OK)
             return TV_FAILURE;
+        // Read-only: the shared lock is kept while the descriptor serves
+        // consecutive files, instead of being taken again for every query.
+        sqlite3_exec(rs.desc.get(), "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
         if (sqlite3_prepare_v2(rs.desc.get(),
                                "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
                                "ORDER BY file_offset ASC",
