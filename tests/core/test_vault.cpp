@@ -5,6 +5,7 @@
 #include "testkit/tempdir.h"
 #include "testkit/vault_writer.h"
 #include "vaultfile.h"
+#include "log_capture.h"
 #include "zlog.h"
 
 #include <gtest/gtest.h>
@@ -20,25 +21,6 @@ namespace {
 
 using namespace orvex::testkit;
 namespace fs = std::filesystem;
-
-// The library's log of one test, read back after closing it.
-class Log {
-public:
-    Log() : dir_("orvex-vlog"), path_((dir_ / "v.log").string()) { zlog_create(path_.c_str(), OLOG_DEBUG, 1u << 20, 1); }
-    ~Log() { zlog_destroy(); }
-    std::string text()
-    {
-        zlog_destroy();
-        std::ifstream in(path_);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-private:
-    TempDir dir_;
-    std::string path_;
-};
 
 struct Vault {
     TempDir dir{"orvex-vault"};
@@ -216,7 +198,7 @@ TEST(VaultFile, DamagedVaultsFailCleanly)
     for (const auto &c : cases) {
         auto v = make_vault({500, 600});
         c.damage(v->path);
-        Log log;
+        orvex::test::LogCapture log;
         errno = 0;
         EXPECT_EQ(open_vault(v->path, c.flags), nullptr) << c.name;
         EXPECT_NE(errno, 0) << c.name;

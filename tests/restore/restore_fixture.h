@@ -1,7 +1,8 @@
-// Shared pieces of the restore engine tests: a log capture, a backup folder
+// Shared pieces of the restore engine tests: a backup folder
 // in a temporary directory, and small helpers around restore instances.
 #pragma once
 
+#include "log_capture.h"
 #include "restore.h"
 #include "testkit/file_writer.h"
 #include "testkit/tempdir.h"
@@ -16,39 +17,6 @@
 #include <vector>
 
 namespace orvex::test {
-
-// Captures what the libraries log during one test; text() closes the log.
-class LogCapture {
-public:
-    LogCapture() : dir_("orvex-rlog"), path_((dir_ / "test.log").string())
-    {
-        open_ = zlog_create(path_.c_str(), OLOG_DEBUG, 8u << 20, 1) == 0;
-    }
-    ~LogCapture()
-    {
-        if (open_)
-            zlog_destroy();
-    }
-    LogCapture(const LogCapture &) = delete;
-    LogCapture &operator=(const LogCapture &) = delete;
-
-    std::string text()
-    {
-        if (open_) {
-            zlog_destroy();
-            open_ = false;
-        }
-        std::ifstream in(path_);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-private:
-    orvex::testkit::TempDir dir_;
-    std::string path_;
-    bool open_ = false;
-};
 
 struct InstanceDeleter {
     void operator()(void *p) const { restore_destroy_instance(p); }
