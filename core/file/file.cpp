@@ -25,6 +25,20 @@ using orvex::fmt::ErrnoKeeper;
 
 namespace orvex::file {
 
+int check_open_args(const file_t *file, int os_flags) noexcept
+{
+    if (!file->path) {
+        OLOG(OLOG_ERROR, "path is null");
+        errno = EINVAL;
+        return -1;
+    }
+    if (access_mode(os_flags) == OS_O_ACCMODE) {
+        errno = EINVAL;
+        return -1;
+    }
+    return 0;
+}
+
 int native_open_flags(int os_flags) noexcept
 {
     int flags = 0;

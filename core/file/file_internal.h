@@ -20,6 +20,11 @@ inline bool wants_write(int os_flags) noexcept
     return access_mode(os_flags) == OS_O_WRONLY || access_mode(os_flags) == OS_O_RDWR;
 }
 
+// The arguments every kind's open checks first: a path, and an access mode
+// other than the invalid fourth one. 0, or -1 with EINVAL (and a log line
+// for a missing path).
+int check_open_args(const file_t *file, int os_flags) noexcept;
+
 // The directory part of a path: up to its last separator; a lone separator
 // when that is the first character; "." when there is none.
 std::string dirname_of(const char *path);

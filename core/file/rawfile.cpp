@@ -20,15 +20,8 @@ int raw_open(file_t *file, int os_flags, int file_flags, void *priv)
 {
     (void)file_flags;
     (void)priv;
-    if (!file->path) {
-        OLOG(OLOG_ERROR, "path is null");
-        errno = EINVAL;
+    if (check_open_args(file, os_flags) != 0)
         return -1;
-    }
-    if (access_mode(os_flags) == OS_O_ACCMODE) {
-        errno = EINVAL;
-        return -1;
-    }
     int flags = native_open_flags(os_flags);
     if (wants_write(os_flags)) {
         if (ensure_parent_dir(file->path) != 0)

@@ -2,6 +2,7 @@
 #include "file.h"
 
 #include "common/format_internal.h"
+#include "file/file_internal.h"
 #include "util/syscall.h"
 #include "zlog.h"
 
@@ -16,15 +17,8 @@ int vaultdir_open(file_t *file, int os_flags, int file_flags, void *priv)
 {
     (void)file_flags;
     (void)priv;
-    if (!file->path) {
-        OLOG(OLOG_ERROR, "path is null");
-        errno = EINVAL;
+    if (orvex::file::check_open_args(file, os_flags) != 0)
         return -1;
-    }
-    if ((os_flags & OS_O_ACCMODE) == OS_O_ACCMODE) {
-        errno = EINVAL;
-        return -1;
-    }
     errno = 0;
     switch (ckdir(file->path)) {
     case DIR_NOEXIST:

@@ -47,16 +47,9 @@ const char *path_of(const file_t *file)
 int vault_open(file_t *file, int os_flags, int file_flags, void *priv)
 {
     (void)priv;
-    if (!file->path) {
-        OLOG(OLOG_ERROR, "path is null");
-        errno = EINVAL;
+    if (check_open_args(file, os_flags) != 0)
         return -1;
-    }
     const int mode = access_mode(os_flags);
-    if (mode == OS_O_ACCMODE) {
-        errno = EINVAL;
-        return -1;
-    }
     if (mode != OS_O_RDONLY) {
         // Writers: read-write truncates; neither reads a header.
         int flags = native_open_flags(mode == OS_O_RDWR ? (os_flags | OS_O_TRUNC) : os_flags);

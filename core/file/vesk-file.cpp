@@ -23,15 +23,8 @@ int vesk_open(file_t *file, int os_flags, int file_flags, void *priv)
 {
     (void)file_flags;
     (void)priv;
-    if (!file->path) {
-        OLOG(OLOG_ERROR, "path is null");
-        errno = EINVAL;
+    if (check_open_args(file, os_flags) != 0)
         return -1;
-    }
-    if (access_mode(os_flags) == OS_O_ACCMODE) {
-        errno = EINVAL;
-        return -1;
-    }
     if (do_lstat(file->path, &file->st) != 0) {
         if (errno != ENOENT) {
             ErrnoKeeper keep;
