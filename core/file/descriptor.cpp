@@ -100,17 +100,6 @@ int db_fail(file_t *file, const char *step)
     return -1;
 }
 
-int run_sql(sqlite3 *db, const char *sql)
-{
-    char *msg = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &msg) != SQLITE_OK) {
-        OLOG(OLOG_ERROR, "sqlite3_exec: %s", msg ? msg : sqlite3_errmsg(db));
-        sqlite3_free(msg);
-        return -1;
-    }
-    return 0;
-}
-
 void release(file_t *file)
 {
     sqldb_finalize_stmts(file->stmts, static_cast<int>(file->num_stmts));
@@ -208,10 +197,10 @@ int64_t maxrid_locked(file_t *file)
 int create_indexes(file_t *file)
 {
     for (const char *sql : kCreateIndexes) {
-        if (run_sql(file->sdb, sql) != 0) {
+        if (sqldb_create_table(file->sdb, sql) != 0) {
             OLOG(OLOG_WARN, "%s: create_indices, errno=%d", path_of(file), EIO);
             for (const char *drop : kDropIndexes)
-                run_sql(file->sdb, drop);
+                sqldb_create_table(file->sdb, drop);
             errno = EIO;
             return -1;
         }

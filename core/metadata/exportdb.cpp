@@ -127,21 +127,10 @@ int fail_eio(file_t *file, const char *step)
     return -1;
 }
 
-int exec(sqlite3 *db, const char *sql)
-{
-    char *msg = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &msg) != SQLITE_OK) {
-        OLOG(OLOG_ERROR, "sqlite3_exec: %s", msg ? msg : sqlite3_errmsg(db));
-        sqlite3_free(msg);
-        return -1;
-    }
-    return 0;
-}
-
 void drop_indexes(sqlite3 *db)
 {
     for (const char *sql : kDropIndexes)
-        exec(db, sql);
+        sqldb_create_table(db, sql);
 }
 
 // Checks the parent links of `table` (data_files or hashdb_files): a number
@@ -228,7 +217,7 @@ int create_schema(file_t *file)
         }
     }
     for (const char *sql : kIndexes) {
-        if (exec(file->sdb, sql) != 0) {
+        if (sqldb_create_table(file->sdb, sql) != 0) {
             OLOG(OLOG_WARN, "%s: create_indices, %s", path_of(file), sqlite3_errmsg(file->sdb));
             drop_indexes(file->sdb);
             break;
