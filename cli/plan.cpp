@@ -111,4 +111,19 @@ int build_plan(void *inst, int version, const std::vector<std::string> &paths, P
     return EXIT_OK;
 }
 
+int open_and_plan(Session &s, const SessionOptions &opt, int version, const std::vector<std::string> &paths,
+                  std::optional<std::string> *password, int &resolved, Plan &plan)
+{
+    if (int rc = s.open(opt, password))
+        return rc;
+    resolved = version;
+    if (resolved < 0)
+        if (int rc = s.newest(resolved))
+            return rc;
+    std::vector<std::string> canonical;
+    for (const auto &p : paths)
+        canonical.push_back(canonical_path(p));
+    return build_plan(s.handle(), resolved, canonical, plan);
+}
+
 } // namespace orvex::cli

@@ -3,6 +3,7 @@
 // it takes below the destination.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,15 @@ struct Plan {
 // a failure that ends the command (no such version); paths that do not
 // exist are errors of the plan.
 int build_plan(void *inst, int version, const std::vector<std::string> &paths, Plan &plan);
+
+class Session;
+struct SessionOptions;
+
+// The common start of restore and verify: opens `s` (the password it used in
+// `*password`), takes `version` or, when negative, the newest one into
+// `resolved`, and plans `paths` as given on the command line. EXIT_OK or the
+// exit code that ends the command.
+int open_and_plan(Session &s, const SessionOptions &opt, int version, const std::vector<std::string> &paths,
+                  std::optional<std::string> *password, int &resolved, Plan &plan);
 
 } // namespace orvex::cli

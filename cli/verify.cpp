@@ -49,17 +49,9 @@ int run_verify(const VerifyOptions &opt)
     FILE *out = cli_out();
     Session s;
     std::optional<std::string> password;
-    if (int rc = s.open(opt, &password))
-        return rc;
-    int version = opt.version;
-    if (version < 0)
-        if (int rc = s.newest(version))
-            return rc;
-    std::vector<std::string> paths;
-    for (const auto &p : opt.paths)
-        paths.push_back(canonical_path(p));
+    int version = -1;
     Plan plan;
-    if (int rc = build_plan(s.handle(), version, paths, plan))
+    if (int rc = open_and_plan(s, opt, opt.version, opt.paths, &password, version, plan))
         return rc;
 
     std::vector<FileCheck> checks;
