@@ -87,10 +87,9 @@ int run_ls(const LsOptions &opt)
     Session s;
     if (int rc = s.open(opt))
         return rc;
-    int version = opt.version;
-    if (version < 0)
-        if (int rc = s.newest(version))
-            return rc;
+    int version = -1;
+    if (int rc = s.resolve_version(opt.version, version))
+        return rc;
     const std::string root = canonical_path(opt.path);
     std::vector<Item> items;
     if (int rc = list_one(s.handle(), version, root, items))

@@ -116,10 +116,8 @@ int open_and_plan(Session &s, const SessionOptions &opt, int version, const std:
 {
     if (int rc = s.open(opt, password))
         return rc;
-    resolved = version;
-    if (resolved < 0)
-        if (int rc = s.newest(resolved))
-            return rc;
+    if (int rc = s.resolve_version(version, resolved))
+        return rc;
     std::vector<std::string> canonical;
     for (const auto &p : paths)
         canonical.push_back(canonical_path(p));

@@ -196,8 +196,12 @@ int Session::versions(std::vector<Version> &out) const
     return EXIT_OK;
 }
 
-int Session::newest(int &version) const
+int Session::resolve_version(int requested, int &version) const
 {
+    if (requested >= 0) {
+        version = requested;
+        return EXIT_OK;
+    }
     std::vector<Version> all;
     int rc = versions(all);
     if (rc != EXIT_OK)

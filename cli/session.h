@@ -59,8 +59,9 @@ public:
     };
     // Finished versions in the library's order; EXIT_OK or an exit code.
     int versions(std::vector<Version> &out) const;
-    // The newest finished version, or an exit code (not found) when none.
-    int newest(int &version) const;
+    // `requested` when it is a version number (>= 0), else the newest
+    // finished version; EXIT_OK or an exit code (not found) when none.
+    int resolve_version(int requested, int &version) const;
 
 private:
     void *inst_ = nullptr;

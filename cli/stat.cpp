@@ -23,10 +23,9 @@ int run_stat(const StatOptions &opt)
     Session s;
     if (int rc = s.open(opt))
         return rc;
-    int version = opt.version;
-    if (version < 0)
-        if (int rc = s.newest(version))
-            return rc;
+    int version = -1;
+    if (int rc = s.resolve_version(opt.version, version))
+        return rc;
     const std::string path = canonical_path(opt.path);
     // The sum reports a missing path as a plain failure; the listing tells
     // "not found" apart.
