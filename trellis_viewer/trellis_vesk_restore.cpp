@@ -457,8 +457,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
     return rc == SQLITE_DONE ? TV_OK : TV_FAILURE;
 }
 
-// Steps 1 and 2: the version and the path's row id; TV_OK with `id`, or the
-// call's result.
+// The version and the path's row id; TV_OK with `id`, or the call's result.
 int find_path(TRELLIS_VESK_CLIENT *c, int version, const char *path, long long &id)
 {
     RestoreState &rs = state_of(c);
@@ -478,14 +477,10 @@ int find_path(TRELLIS_VESK_CLIENT *c, int version, const char *path, long long &
     return id < 0 ? TV_FAILURE : TV_OK;
 }
 
-// Steps 1, 2 and 4: the version, the path and the entry's state.
-int find_entry(TRELLIS_VESK_CLIENT *c, int version, const char *path, EntryState &e)
+// The state of path row `id` in `version`: TV_OK for a file that exists there.
+int entry_state(TRELLIS_VESK_CLIENT *c, long long id, int version, const char *path, EntryState &e)
 {
-    long long id = 0;
-    int rc = find_path(c, version, path, id);
-    if (rc != TV_OK)
-        return rc;
-    rc = read_entry_state(c->db, &state_of(c).history_st, id, version, e);
+    int rc = read_entry_state(c->db, &state_of(c).history_st, id, version, e);
     if (rc == -1) {
         std::printf("unknown error, cannot get vault id, vault index\n");
         return TV_FAILURE;
@@ -503,6 +498,16 @@ int find_entry(TRELLIS_VESK_CLIENT *c, int version, const char *path, EntryState
     return TV_OK;
 }
 
+// The version, the path and the entry's state.
+int find_entry(TRELLIS_VESK_CLIENT *c, int version, const char *path, EntryState &e)
+{
+    long long id = 0;
+    int rc = find_path(c, version, path, id);
+    if (rc != TV_OK)
+        return rc;
+    return entry_state(c, id, version, path, e);
+}
+
 int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const char *dst_path, int overwrite,
                  trellis_vesk_restore_file_progress_cbk cbk, void *user_data)
 {
@@ -513,7 +518,7 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
     if (rc != TV_OK)
         return rc;
 
-    // 3: the destination, looked at without following a final link.
+    // The destination, looked at without following a final link.
     struct stat sb;
     const std::string native_dst = native_path(dst_path).string();
     bool exists = true;
@@ -530,28 +535,18 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
     }
 
     EntryState e;
-    rc = read_entry_state(c->db, &state_of(c).history_st, id, version, e);
-    if (rc == -1) {
-        std::printf("unknown error, cannot get vault id, vault index\n");
-        return TV_FAILURE;
-    }
-    if (rc != 0)
-        return TV_FAILURE;
-    if (e.deleted)
-        return TV_NOT_FOUND;
-    if (e.is_dir) {
-        std::printf("%s is a folder in version %d\n", path, version);
-        return TV_FAILURE;
-    }
+    rc = entry_state(c, id, version, path, e);
+    if (rc != TV_OK)
+        return rc;
 
-    // 5-6.
+    // Start report, then a temporary destination that is named only when complete.
     if (cbk(c, version, path, dst_path, 0, 0.0f, user_data) != 0)
         return TV_FAILURE;
     Destination dst;
     if (dst.create(dst_path) != TV_OK)
         return TV_FAILURE;
 
-    // 7-11: links and empty files carry no data.
+    // Links and empty files carry no data.
     if (!e.is_link && e.size != 0) {
         rc = walk_chunks(c, e, dst.fd(), [&](float progress) {
             return cbk(c, version, path, dst_path, 0, progress, user_data);
@@ -559,7 +554,7 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
         if (rc != TV_OK)
             return rc; // the temporary file goes with `dst`
     }
-    // 12-13.
+    // Name the file, set its time, report completion.
     if ((rc = dst.complete(e.mtime, overwrite != 0)) != TV_OK)
         return rc;
     if (cbk(c, version, path, dst_path, 1, 100.0f, user_data) != 0) {

@@ -183,7 +183,7 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
         return TV_FAILURE;
     *inst = nullptr;
 
-    // 1-2: the job information file.
+    // The job information file.
     std::string info_path;
     if (is_folder_exist(vesk_path) == 1)
         info_path = join(vesk_path, kInfoName);
@@ -202,7 +202,7 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
     // The text is searched as a C string, as the file was written.
     text.resize(std::strlen(text.c_str()));
 
-    // 3-5: job id, signature, password.
+    // Job id, signature, password.
     std::string job_id, signature;
     if (get_job_id(text, job_id) != 0)
         return TV_FAILURE;
@@ -215,7 +215,7 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
             return TV_PASSWORD;
     }
 
-    // 6-7: the backup folder and its catalogues.
+    // The backup folder and its catalogues.
     std::vector<char> home_buf(kMaxPath + 1);
     if (trellis_vesk_dirname(info_path.c_str(), home_buf.data(), home_buf.size()) != 0)
         return TV_FAILURE;
@@ -224,7 +224,7 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
     if (get_db_list(home, names) < 0)
         return TV_FAILURE;
 
-    // 8-9: the working folder.
+    // The working folder.
     bool use_temp = temp_path && is_folder_exist(temp_path) == 1;
     bool owns = false;
     std::string working = home;
@@ -245,7 +245,7 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
         return TV_FAILURE;
     }
 
-    // 10-12: the viewer catalogue, copied and merged unless still current.
+    // The viewer catalogue, copied and merged unless still current.
     if (check_db_info(working, home, names) != 0) {
         int rc = prepare_catalogue(home, working, use_temp, names, callback, user_data);
         if (rc == TV_OK && !names.empty() && save_db_info(working, home, names) != 0)
@@ -257,7 +257,7 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
         }
     }
 
-    // 13-17: the session.
+    // The session.
     std::unique_ptr<TRELLIS_VESK_CLIENT> c(new (std::nothrow) TRELLIS_VESK_CLIENT{});
     if (!c) {
         if (use_temp)
