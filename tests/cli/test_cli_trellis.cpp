@@ -1,6 +1,7 @@
 // orvex-extract over Trellis backup folders written by the test kit: the JSON
 // shapes against the kit's record for every version, the password sources,
 // and the exit codes.
+#include "cli_runner.h"
 #include "testkit/tempdir.h"
 #include "testkit/trellis.h"
 
@@ -19,42 +20,10 @@ using nlohmann::json;
 
 namespace {
 
-struct Outcome {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string quote(const std::string &s)
-{
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string slurp(const std::filesystem::path &p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-// Runs orvex-extract with `args` and no terminal; `env` like "ORVEX_PASSWORD=x".
-Outcome extract(const std::vector<std::string> &args, const std::string &env = "")
-{
-    static tk::TempDir io("cli-io");
-    std::string cmd = "env -u ORVEX_PASSWORD " + env + " " + quote(ORVEX_EXTRACT_EXE);
-    for (const auto &a : args)
-        cmd += " " + quote(a);
-    cmd += " >" + quote((io / "out").string()) + " 2>" + quote((io / "err").string()) + " </dev/null";
-    int status = std::system(cmd.c_str());
-    Outcome r;
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = slurp(io / "out");
-    r.err = slurp(io / "err");
-    return r;
-}
+using orvex::test::extract;
+using orvex::test::Outcome;
+using orvex::test::quote;
+using orvex::test::slurp;
 
 struct Backup {
     tk::TempDir dir{"cli-trellis"};
