@@ -2,7 +2,7 @@
 
 #include "commands.h"
 #include "session.h"
-#include "trellis_conflict.h"
+#include "names.h"
 #include "trellis_vesk.h"
 
 namespace orvex::cli {
@@ -38,7 +38,7 @@ void add_tree(void *inst, int version, const std::string &folder, const std::vec
     }
     for (const Listed &e : entries) {
         std::string src = child_path(folder, e.name);
-        if (!orvex::trellis::is_safe_entry_name(e.name)) {
+        if (!orvex::jobs::is_safe_entry_name(e.name)) {
             plan.errors.push_back({src, "refused: the name \"" + e.name +
                                             "\" cannot be a file name (it would leave the destination)"});
             continue;
@@ -94,7 +94,7 @@ int build_plan(void *inst, int version, const std::vector<std::string> &paths, P
             plan.errors.push_back({p, "no such file or folder in version " + std::to_string(version)});
             continue;
         }
-        if (!orvex::trellis::is_safe_entry_name(name)) {
+        if (!orvex::jobs::is_safe_entry_name(name)) {
             plan.errors.push_back({p, "refused: the name cannot be a file name"});
             continue;
         }

@@ -11,7 +11,7 @@
 #include "progress.h"
 #include "session.h"
 
-#include "trellis_conflict.h"
+#include "names.h"
 #include "trellis_vesk.h"
 
 #include <nlohmann/json.hpp>
@@ -211,7 +211,7 @@ int run_restore(const RestoreOptions &opt)
                 job.overwrite = 1; // a link there is replaced, never followed
                 job.replaced = true;
             } else {
-                std::string fresh = orvex::trellis::next_free_name(name, taken);
+                std::string fresh = orvex::jobs::next_free_name(name, taken);
                 if (fresh.empty()) {
                     fail(item.src, "no free name for " + target);
                     continue;

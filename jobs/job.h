@@ -118,7 +118,8 @@ struct Summary {
     Counters counters;
     Totals totals;    // what was selected, counted before the work
     int status = kOk; // kOk, or the failures' codes (see below)
-    bool stopped = false;
+    bool stopped = false;        // the observer asked to stop
+    long long not_started = 0;   // selected files never reached after the job stopped
     double seconds = 0;
 };
 

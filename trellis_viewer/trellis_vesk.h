@@ -131,6 +131,25 @@ TRELLIS_VESK_API int trellis_vesk_restore_file(void *trellis_vesk_inst, int vers
 TRELLIS_VESK_API int tvt_read_chunk(char *tvt_path, char *key, long long offset, char *buf,
                                     int buffer_size) ORVEX_NOEXCEPT;
 
+/* What a verify saw besides its result. */
+typedef struct trellis_vesk_verify_info {
+    long long chunks;           /* chunks read and checked */
+    long long unchecked_chunks; /* chunks the backup carries no digest for */
+} trellis_vesk_verify_info;
+
+/* Percent of the file read and checked; a non-zero result cancels. */
+typedef int (*trellis_vesk_verify_progress_cbk)(void *trellis_vesk_inst, int version_id, const char *path,
+                                                float progress, void *user_data);
+
+/* Ordinal 11. Reads and checks every chunk of one file of `version_id`
+ * (signatures, repair from parities, decryption, decompression) without
+ * writing anything. `progress_cbk` and `info` may be NULL; `info` is filled
+ * as far as the check went. 0, -1 no such version, -2 no such path, -999
+ * a damaged or missing chunk, a cancel, or another failure. */
+TRELLIS_VESK_API int trellis_vesk_verify_file(void *trellis_vesk_inst, int version_id, const char *path,
+                                              trellis_vesk_verify_progress_cbk progress_cbk,
+                                              trellis_vesk_verify_info *info, void *user_data) ORVEX_NOEXCEPT;
+
 ORVEX_EXTERN_C_END
 
 #endif

@@ -655,3 +655,36 @@ extern "C" TRELLIS_VESK_API int trellis_vesk_restore_file(void *trellis_vesk_ins
         return TV_FAILURE;
     }
 }
+
+namespace {
+
+struct VerifyReport {
+    void *inst;
+    int version;
+    const char *path;
+    trellis_vesk_verify_progress_cbk cbk;
+    void *user_data;
+};
+
+int report_verify(float progress, void *user)
+{
+    auto *r = static_cast<VerifyReport *>(user);
+    return r->cbk ? r->cbk(r->inst, r->version, r->path, progress, r->user_data) : 0;
+}
+
+} // namespace
+
+extern "C" TRELLIS_VESK_API int trellis_vesk_verify_file(void *trellis_vesk_inst, int version_id, const char *path,
+                                                         trellis_vesk_verify_progress_cbk progress_cbk,
+                                                         trellis_vesk_verify_info *info, void *user_data) noexcept
+{
+    if (info)
+        *info = trellis_vesk_verify_info{0, 0};
+    try {
+        VerifyReport r{trellis_vesk_inst, version_id, path, progress_cbk, user_data};
+        return verify_file(static_cast<TRELLIS_VESK_CLIENT *>(trellis_vesk_inst), version_id, path, report_verify,
+                           &r);
+    } catch (...) {
+        return TV_FAILURE;
+    }
+}

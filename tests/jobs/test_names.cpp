@@ -1,14 +1,14 @@
-// The rename policy's names and the check that a catalogue name can become
-// a file name.
-#include "trellis_conflict.h"
+// The rename policy's names, the check that a catalogue name can become a
+// file name, and names made safe for a terminal.
+#include "names.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace ot = orvex::trellis;
+namespace ot = orvex::jobs;
 
-TEST(TrellisConflict, RenamedNames)
+TEST(JobNames, RenamedNames)
 {
     struct Case {
         const char *name;
@@ -23,11 +23,20 @@ TEST(TrellisConflict, RenamedNames)
     EXPECT_EQ(ot::next_free_name("a.txt", [](const std::string &) { return true; }, 5), "");
 }
 
-TEST(TrellisConflict, SafeEntryNames)
+TEST(JobNames, SafeEntryNames)
 {
     for (const char *bad : {"", ".", "..", "a/b", "a\\b", "/abs", "\\abs"})
         EXPECT_FALSE(ot::is_safe_entry_name(bad)) << bad;
     for (const char *good : {"a", "...", ".hidden", "日本語", "a b", "..x"})
         EXPECT_TRUE(ot::is_safe_entry_name(good)) << good;
     EXPECT_FALSE(ot::is_safe_entry_name(std::string("a\0b", 3)));
+    // A name no file system takes fails clearly instead of at the write.
+    EXPECT_TRUE(ot::is_safe_entry_name(std::string(255, 'n')));
+    EXPECT_NE(ot::unsafe_name_reason(std::string(256, 'n')).find("255 bytes"), std::string::npos);
+}
+
+TEST(JobNames, PrintableEscapesControlCharacters)
+{
+    EXPECT_EQ(ot::printable("a\x1b[2Jb\nc\x7f"), "a\\x1b[2Jb\\x0ac\\x7f");
+    EXPECT_EQ(ot::printable("日本語 ok"), "日本語 ok");
 }
