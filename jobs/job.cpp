@@ -47,8 +47,8 @@ std::string system_text(int err)
     return std::strerror(err);
 }
 
-// Why a restore failed, for people.
-std::string result_text(int rc)
+// Why a restore or verify failed, for people.
+std::string result_text(int rc, Mode mode = Mode::Restore)
 {
     switch (rc) {
     case kNoVersion:
@@ -58,7 +58,8 @@ std::string result_text(int rc)
     case kDiskFull:
         return "the disk is full";
     default:
-        return "failed (damaged or missing chunk, wrong password, or a write error)";
+        return mode == Mode::Verify ? "damaged or missing chunk, or wrong password"
+                                    : "failed (damaged or missing chunk, wrong password, or a write error)";
     }
 }
 
@@ -612,7 +613,7 @@ void JobRun::finish_task(const Task &t, int rc, const VerifyInfo &)
         ++n.failed;
         r.outcome = Outcome::Failed;
         r.code = rc;
-        r.message = result_text(rc);
+        r.message = result_text(rc, opt_.mode);
         if (ends_job(rc)) {
             sum_.status = rc;
             halted_ = true;

@@ -22,71 +22,6 @@ int on_verify_progress(void *, int, const char *, float progress, void *user)
     return p && p(0, progress) ? 1 : 0;
 }
 
-class TrellisArchive final : public Archive {
-public:
-    explicit TrellisArchive(void *inst) : inst_(inst) {}
-    ~TrellisArchive() override { trellis_vesk_close(inst_); }
-    TrellisArchive(const TrellisArchive &) = delete;
-    TrellisArchive &operator=(const TrellisArchive &) = delete;
-
-    int list_versions(const std::function<bool(int, long long)> &on_version) override
-    {
-        auto cb = [](void *, trellis_vesk_version *v, void *user) -> int {
-            return (*static_cast<const std::function<bool(int, long long)> *>(user))(v->version_id,
-                                                                                   v->timestamp)
-                       ? 0
-                       : 1;
-        };
-        return trellis_vesk_list_versions(inst_, cb, const_cast<std::function<bool(int, long long)> *>(&on_version));
-    }
-
-    int list_folder(int version, const std::string &path, const std::function<bool(const Entry &)> &on_entry) override
-    {
-        struct Ctx {
-            const std::function<bool(const Entry &)> *fn;
-            Entry e;
-        } ctx{&on_entry, {}};
-        auto cb = [](void *, int, const char *, trellis_vesk_item *it, void *user) -> int {
-            auto *c = static_cast<Ctx *>(user);
-            c->e.name = it->name;
-            c->e.is_dir = it->type == TRELLIS_VESK_DIR;
-            c->e.size = it->size;
-            c->e.mtime = it->mtime;
-            return (*c->fn)(c->e) ? 0 : 1;
-        };
-        return trellis_vesk_list_folder(inst_, version, path.c_str(), cb, &ctx);
-    }
-
-    int stat_sum(int version, const std::string &path, Totals &out) override
-    {
-        trellis_vesk_stat st{};
-        int rc = trellis_vesk_get_stat_sum(inst_, version, path.c_str(), &st);
-        if (rc == kOk)
-            out = Totals{st.folder_count, st.file_count, st.total_size};
-        return rc;
-    }
-
-    int restore_file(int version, const std::string &path, const std::string &dst, bool overwrite,
-                     const FileProgress &progress) override
-    {
-        ProgressRelay relay{&progress};
-        return trellis_vesk_restore_file(inst_, version, path.c_str(), dst.c_str(), overwrite ? 1 : 0,
-                                         on_restore_progress, &relay);
-    }
-
-    int verify_file(int version, const std::string &path, const FileProgress &progress, VerifyInfo &info) override
-    {
-        ProgressRelay relay{&progress};
-        trellis_vesk_verify_info vi{};
-        int rc = trellis_vesk_verify_file(inst_, version, path.c_str(), on_verify_progress, &vi, &relay);
-        info.unchecked_chunks = vi.unchecked_chunks;
-        return rc;
-    }
-
-private:
-    void *inst_;
-};
-
 int poll_cancel(void *user)
 {
     const auto *req = static_cast<const OpenRequest *>(user);
@@ -94,6 +29,65 @@ int poll_cancel(void *user)
 }
 
 } // namespace
+
+TrellisArchive::~TrellisArchive()
+{
+    trellis_vesk_close(inst_);
+}
+
+int TrellisArchive::list_versions(const std::function<bool(int, long long)> &on_version)
+{
+    auto cb = [](void *, trellis_vesk_version *v, void *user) -> int {
+        return (*static_cast<const std::function<bool(int, long long)> *>(user))(v->version_id, v->timestamp) ? 0
+                                                                                                              : 1;
+    };
+    return trellis_vesk_list_versions(inst_, cb, const_cast<std::function<bool(int, long long)> *>(&on_version));
+}
+
+int TrellisArchive::list_folder(int version, const std::string &path,
+                                const std::function<bool(const Entry &)> &on_entry)
+{
+    struct Ctx {
+        const std::function<bool(const Entry &)> *fn;
+        Entry e;
+    } ctx{&on_entry, {}};
+    auto cb = [](void *, int, const char *, trellis_vesk_item *it, void *user) -> int {
+        auto *c = static_cast<Ctx *>(user);
+        c->e.name = it->name;
+        c->e.is_dir = it->type == TRELLIS_VESK_DIR;
+        c->e.size = it->size;
+        c->e.mtime = it->mtime;
+        return (*c->fn)(c->e) ? 0 : 1;
+    };
+    return trellis_vesk_list_folder(inst_, version, path.c_str(), cb, &ctx);
+}
+
+int TrellisArchive::stat_sum(int version, const std::string &path, Totals &out)
+{
+    trellis_vesk_stat st{};
+    int rc = trellis_vesk_get_stat_sum(inst_, version, path.c_str(), &st);
+    if (rc == kOk)
+        out = Totals{st.folder_count, st.file_count, st.total_size};
+    return rc;
+}
+
+int TrellisArchive::restore_file(int version, const std::string &path, const std::string &dst, bool overwrite,
+                                 const FileProgress &progress)
+{
+    ProgressRelay relay{&progress};
+    return trellis_vesk_restore_file(inst_, version, path.c_str(), dst.c_str(), overwrite ? 1 : 0,
+                                     on_restore_progress, &relay);
+}
+
+int TrellisArchive::verify_file(int version, const std::string &path, const FileProgress &progress,
+                                VerifyInfo &info)
+{
+    ProgressRelay relay{&progress};
+    trellis_vesk_verify_info vi{};
+    int rc = trellis_vesk_verify_file(inst_, version, path.c_str(), on_verify_progress, &vi, &relay);
+    info.unchecked_chunks = vi.unchecked_chunks;
+    return rc;
+}
 
 int open_trellis(const OpenRequest &req, std::unique_ptr<Archive> &out)
 {
