@@ -7,6 +7,7 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <mutex>
 #include <system_error>
@@ -67,6 +68,13 @@ std::string result_text(int rc, Mode mode = Mode::Restore)
 bool ends_job(int rc)
 {
     return rc == kNoVersion || rc == kNotFound || rc == kDiskFull;
+}
+
+// Sizes come from a catalogue: a hostile one could make a sum wrap around.
+void add_bytes(long long &total, long long n)
+{
+    if (n > 0 && __builtin_add_overflow(total, n, &total))
+        total = std::numeric_limits<long long>::max();
 }
 
 ItemResult item_of(const SpillEntry &e, Outcome outcome)
@@ -247,14 +255,14 @@ void JobRun::count_totals()
     for (const Selection &sel : selection_) {
         if (!sel.is_dir) {
             t.files += 1;
-            t.bytes += sel.size;
+            add_bytes(t.bytes, sel.size);
             continue;
         }
         Totals below;
         if (with_any_session([&](Archive &a) { return a.stat_sum(sel.version, sel.source(), below); }) == kOk) {
             t.folders += below.folders;
             t.files += below.files;
-            t.bytes += below.bytes;
+            add_bytes(t.bytes, below.bytes);
         }
     }
     std::lock_guard<std::mutex> lock(mu_);
@@ -606,7 +614,7 @@ void JobRun::finish_task(const Task &t, int rc, const VerifyInfo &)
     if (rc == kOk) {
         meter_.file_done(t.entry.size);
         ++n.files;
-        n.bytes += t.entry.size;
+        add_bytes(n.bytes, t.entry.size);
         n.replaced += t.planned == Outcome::Replaced;
         n.renamed += t.planned == Outcome::Renamed;
     } else {
@@ -695,7 +703,7 @@ void JobRun::finished_without_work(const SpillEntry &e, Outcome outcome, bool op
         ++n.passed;
     } else {
         ++n.files;
-        n.bytes += e.size;
+        add_bytes(n.bytes, e.size);
         n.replaced += outcome == Outcome::Replaced;
         n.renamed += outcome == Outcome::Renamed;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace orvex::jobs {
 
@@ -33,7 +34,8 @@ void ProgressMeter::set_totals(long long files, long long bytes)
 void ProgressMeter::file_done(long long size)
 {
     ++files_done_;
-    bytes_finished_ += std::max(0LL, size);
+    if (__builtin_add_overflow(bytes_finished_, std::max(0LL, size), &bytes_finished_))
+        bytes_finished_ = std::numeric_limits<long long>::max();
 }
 
 void ProgressMeter::set_running_bytes(long long bytes)
@@ -54,7 +56,8 @@ ProgressSnapshot ProgressMeter::snapshot(Clock::time_point now)
     ProgressSnapshot s;
     s.files_done = files_done_;
     s.files_total = files_total_;
-    s.bytes_done = bytes_finished_ + bytes_running_;
+    if (__builtin_add_overflow(bytes_finished_, bytes_running_, &s.bytes_done))
+        s.bytes_done = std::numeric_limits<long long>::max();
     if (bytes_total_ > 0)
         s.bytes_done = std::min(s.bytes_done, bytes_total_);
     s.bytes_total = bytes_total_;
