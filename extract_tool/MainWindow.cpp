@@ -228,7 +228,15 @@ void MainWindow::createRestoreJobManager()
     m_jobs = new RestoreJobManager(this);
     m_jobs->hide();
     connect(m_jobs, &RestoreJobManager::jobCountChanged, this, &MainWindow::updateJobCount);
+    connect(m_jobs, &RestoreJobManager::veskRemovedSignal, this, &MainWindow::removeVeskFinshed);
+    connect(m_jobs, &RestoreJobManager::showEventLogSignal, this, &MainWindow::showLogWindow);
+    m_browser->setJobManager(m_jobs);
     updateJobCount(m_jobs->jobCount());
+}
+
+RestoreJobManager *MainWindow::jobManager() const
+{
+    return m_jobs;
 }
 
 void MainWindow::hideJobsWindow()
@@ -361,6 +369,10 @@ void MainWindow::updateJobCount(int jobcount)
 
 void MainWindow::removeVeskFinshed(bool ret, QString path)
 {
+    // The job may name the folder in the other separator form.
+    for (const QString &opened : m_browser->openedPaths())
+        if (AppPaths::toLibraryPath(opened) == AppPaths::toLibraryPath(path))
+            path = opened;
     if (ret && m_browser->currentPath() == path) {
         m_stack->setCurrentWidget(m_welcome);
         m_browser->closeShownFolder();

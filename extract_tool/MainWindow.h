@@ -30,6 +30,7 @@ public:
     VeskFileInfo *browserPage() const { return m_browser; }
     QStackedWidget *pages() const { return m_stack; }
     QPushButton *jobBadge() const { return m_badge; }
+    RestoreJobManager *jobManager() const;
     LanguageTable &languageTable() { return m_languages; }
     static QString shortVersion();
 

@@ -144,6 +144,7 @@ private:
 
     void begin_inflight(const Task &t);
     void end_inflight(const Task &t);
+    void report_resume_point();
     void report_item(ItemResult r);
     void report_file_event(const SpillEntry &e, int status, float percent);
     void report_progress(bool force);
@@ -640,7 +641,7 @@ void JobRun::begin_inflight(const Task &t)
     reserved_.insert(t.entry.destination);
     meter_.set_current(t.entry.source);
     if (first)
-        obs_.on_resume_point(inflight_.begin()->second);
+        report_resume_point();
 }
 
 void JobRun::end_inflight(const Task &t)
@@ -654,7 +655,17 @@ void JobRun::end_inflight(const Task &t)
         meter_.set_running_bytes(running_total_);
     }
     if (was_first && !inflight_.empty())
-        obs_.on_resume_point(inflight_.begin()->second);
+        report_resume_point();
+}
+
+// Once the job is asked to stop, files in flight are given up unfinished
+// (running or still queued, in any order): the point recorded before the
+// stop is the last one that lies before all of them. Called under mu_.
+void JobRun::report_resume_point()
+{
+    if (sum_.stopped || obs_.stop_requested())
+        return;
+    obs_.on_resume_point(inflight_.begin()->second);
 }
 
 void JobRun::report_item(ItemResult r)

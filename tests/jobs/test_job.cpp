@@ -410,3 +410,40 @@ TEST(JobRules, VerifyAndDryRunWriteNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST(JobRules, AStoppedJobNeverRecordsAResumePointPastAnUnfinishedFile)
+{
+    // Several sessions, a queue of files in flight, and a stop: files that
+    // were running or still queued are not finished, so the last resume
+    // point must not lie beyond any of them.
+    for (int round = 0; round < 5; ++round) {
+        SCOPED_TRACE(round);
+        orvex::testkit::TempDir dest("job-stop-resume");
+        FakeTree tree;
+        for (int i = 0; i < 40; ++i)
+            tree.file("\\f" + std::to_string(100 + i), "data");
+        Recorder rec;
+        rec.stop = [&] {
+            std::lock_guard<std::mutex> lock(tree.mu);
+            return tree.restored.size() >= 3;
+        };
+        oj::JobOptions opt;
+        opt.sessions = 3;
+        oj::Summary s = run(tree, whole(dest.path()), opt, rec);
+        ASSERT_TRUE(s.stopped);
+        ASSERT_FALSE(rec.resume_points.empty());
+        const std::string last = rec.resume_points.back().path;
+        std::set<std::string> restored(tree.restored.begin(), tree.restored.end());
+        for (int i = 0; i < 40; ++i) {
+            const std::string path = "\\f" + std::to_string(100 + i);
+            if (path >= last)
+                break;
+            EXPECT_TRUE(restored.count(path)) << path << " comes before the resume point " << last
+                                              << " but was never restored";
+        }
+    }
+}
+
+} // namespace
