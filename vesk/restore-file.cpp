@@ -293,6 +293,10 @@ int verify_file(fs_vesk_instance *s, int version_id, const char *path, fs_vesk_r
         return errno == ENOENT ? FS_VESK_ERR_NOT_FOUND : FS_VESK_ERR_FAILURE;
     if (check_names(e) != 0)
         return FS_VESK_ERR_FAILURE;
+    if (e.filetype < VESK_FILETYPE_DIR || e.filetype > VESK_FILETYPE_SOCK) {
+        OLOG(OLOG_ERROR, "%s: unknown entry kind %d", e.path.c_str(), e.filetype);
+        return FS_VESK_ERR_FAILURE;
+    }
     if (e.filetype != VESK_FILETYPE_REG)
         return FS_VESK_OK;
     Target t;
@@ -313,7 +317,9 @@ int verify_file(fs_vesk_instance *s, int version_id, const char *path, fs_vesk_r
         rc = rebuild_dedup(s, e, t);
     }
     if (rc != 0) {
-        OLOG(OLOG_ERROR, "%s: verify failed, %s", path, errtext(errno));
+        int err = errno;
+        OLOG(OLOG_ERROR, "%s: verify failed, %s", path, errtext(err));
+        errno = err;
         return FS_VESK_ERR_FAILURE;
     }
     return FS_VESK_OK;
