@@ -122,6 +122,21 @@ int make_parent(const char *to)
     return 0;
 }
 
+// The destination under construction, in its folder (created when
+// missing); null with errno when no file can be made there.
+PendingPtr start_file(const char *to)
+{
+    if (make_parent(to) != 0)
+        return nullptr;
+    PendingPtr out(pending_file_create(to));
+    if (!out) {
+        int err = errno;
+        OLOG(OLOG_ERROR, "%s: open failed, %s", to, errtext(err));
+        errno = err;
+    }
+    return out;
+}
+
 int report(const Target &t, int status, float progress)
 {
     const exportdb_data_t &r = t.record;
@@ -154,14 +169,9 @@ int restore_as_empty(const Entry &e, const Target &t, bool replace)
         OLOG(OLOG_DEBUG, "restore link: %s, value=%s", t.to, e.lnk.c_str());
     else
         OLOG(OLOG_DEBUG, "restore special: %s", t.to);
-    if (make_parent(t.to) != 0)
+    PendingPtr out = start_file(t.to);
+    if (!out)
         return -1;
-    PendingPtr out(pending_file_create(t.to));
-    if (!out) {
-        int err = errno;
-        OLOG(OLOG_ERROR, "%s: open, %s", t.to, errtext(err));
-        return fail(err);
-    }
     if (report(t, FS_VESK_STATUS_RUNNING, 100.0f) != 0)
         return fail(EINTR);
     return pending_file_commit(out.release(), e.mtime, 1, replace);
@@ -172,14 +182,9 @@ int restore_regular(fs_vesk_instance *s, const Entry &e, Target &t, bool replace
 {
     if (stored_whole(e) && check_stored(s, e) != 0)
         return -1;
-    if (make_parent(t.to) != 0)
+    PendingPtr out = start_file(t.to);
+    if (!out)
         return -1;
-    PendingPtr out(pending_file_create(t.to));
-    if (!out) {
-        int err = errno;
-        OLOG(OLOG_ERROR, "%s: open failed, %s", t.to, errtext(err));
-        return fail(err);
-    }
     t.fd = pending_file_fd(out.get());
     int rc;
     if (stored_whole(e)) {
