@@ -157,7 +157,7 @@ typedef struct vesk_compression {
     fs_vesk_decompress decompress;
 } vesk_compression_t;
 
-/* Plain copies in 8192-byte blocks with a report per block. */
+/* Plain copies, with a report per 8192-byte block. */
 ORVEX_VESK_API int compress_to_dst_none(int src_fd, int64_t size, int dst_fd, void *progress_cbk,
                                         int progress_offset, int progress_size, void *pdata,
                                         int64_t *store_offset, int64_t *store_size) ORVEX_NOEXCEPT;

@@ -161,8 +161,8 @@ extern const vesk_compression_t vesk_compressions[VESK_COMPRESS_MAX];
 // without saying why).
 int write_all(int fd, const void *data, size_t len, int64_t offset = -1) noexcept;
 
-// Copies `size` bytes from the position of `src_fd` to `dst_fd` in 8192-byte
-// blocks (dst_fd < 0: read only), a report per block. 0 or -1 with errno.
+// Copies `size` bytes from the position of `src_fd` to `dst_fd` (dst_fd < 0:
+// read only), a report per 8192-byte block. 0 or -1 with errno.
 int plain_copy(int src_fd, int64_t size, int dst_fd, const Progress &progress) noexcept;
 // Decodes one zstd frame read from the position of `src_fd`, using at most
 // `in_limit` stored bytes, and writes at most `out_limit` plain bytes to
