@@ -3,16 +3,17 @@
 // the library's own reader), the destination file and its time, and the
 // check-only walk behind verify_file.
 //
-// The destination is written under a fresh temporary name in its folder and
-// renamed over `dst_path` only once every byte and the time are in place: a
-// failed or cancelled restore never leaves a partial file under the real
-// name, an existing file that is being replaced survives a failure, and a
-// link that sits at the destination is replaced, never written through.
+// The destination is a pending file (util/pending_file.h) named `dst_path`
+// only once every byte and the time are in place: a failed or cancelled
+// restore never leaves a partial file under the real name, an existing file
+// that is being replaced survives a failure, and a link that sits at the
+// destination is replaced, never written through.
 #include "trellis_common.h"
 #include "trellis_raii.h"
 #include "trellis_tvt.h"
 
 #include "restore.h"
+#include "util/pending_file.h"
 
 #include <openssl/crypto.h>
 #include <openssl/sha.h>
@@ -23,10 +24,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <random>
 
 #if !defined(_WIN32)
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -153,158 +152,12 @@ int open_descriptor(const TRELLIS_VESK_CLIENT *c, long long fd_vault_id, Db &db)
     return TV_OK;
 }
 
-// The destination under construction: an unnamed file in the destination's
-// folder (O_TMPFILE) that gets its name only when complete, or, where the
-// file system cannot do that, a file under a fresh temporary name beside it.
-class Destination {
-public:
-    ~Destination() { discard(); }
-
-    // 0, or -999 when no file can be made in the folder.
-    int create(const std::string &dst)
-    {
-        dst_ = native_path(dst).string();
-        shown_ = dst;
-        // The folder part: "." without a separator, "/" for a file at the root.
-        std::vector<char> dir(kMaxPath + 2, '\0');
-        if (trellis_vesk_dirname(dst_.c_str(), dir.data(), dir.size()) != 0) {
-            dir[0] = '.';
-            dir[1] = '\0';
-        } else if (dir[0] == '\0') {
-            dir[0] = '/';
-            dir[1] = '\0';
-        }
-        folder_.assign(dir.data());
-#if defined(O_TMPFILE)
-        // Naming the file later goes through /proc; without it, use a name.
-        static const bool proc = ::access("/proc/self/fd", X_OK) == 0;
-        if (proc) {
-            fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
-            if (fd_ >= 0) {
-                anonymous_ = true;
-                return TV_OK;
-            }
-        }
-#endif
-        for (int attempt = 0; attempt < 32; ++attempt) {
-            tmp_ = fresh_name();
-            // O_EXCL never follows a link, and the name is fresh.
-            fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-            if (fd_ >= 0)
-                return TV_OK;
-            if (errno != EEXIST)
-                break;
-        }
-        std::printf("open %s failed, errno %d\n", shown_.c_str(), errno);
-        tmp_.clear();
-        return TV_FAILURE;
-    }
-    int fd() const { return fd_; }
-
-    // Sets the time, closes the file and puts it in place under dst_path.
-    // With `replace` 0 an entry that appeared there meanwhile is kept and
-    // the restore fails. 0, -4 when the disk is full, -999.
-    int complete(long long mtime, bool replace)
-    {
-        timespec ts[2];
-        ts[0].tv_sec = static_cast<time_t>(mtime);
-        ts[0].tv_nsec = 0;
-        ts[1] = ts[0];
-        if (::futimens(fd_, ts) != 0)
-            std::printf("cannot set the time of %s, errno %d\n", shown_.c_str(), errno);
-        if (anonymous_) {
-            std::string proc = "/proc/self/fd/" + std::to_string(fd_);
-            if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, dst_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-                if (close_fd() == 0)
-                    return TV_OK;
-                int err = errno; // a late write error: the file is not whole
-                ::unlink(dst_.c_str());
-                return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
-            }
-            if (errno != EEXIST || !replace) {
-                std::printf("cannot put %s in place, errno %d\n", shown_.c_str(), errno);
-                return TV_FAILURE;
-            }
-            // Replacing: a private name first, then one rename over the old
-            // entry (a link there is replaced, not followed).
-            for (int attempt = 0; attempt < 32 && tmp_.empty(); ++attempt) {
-                std::string name = fresh_name();
-                if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-                    tmp_ = name;
-                else if (errno != EEXIST)
-                    break;
-            }
-            if (close_fd() != 0) {
-                int err = errno;
-                discard();
-                return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
-            }
-            if (tmp_.empty()) {
-                std::printf("cannot put %s in place, errno %d\n", shown_.c_str(), errno);
-                return TV_FAILURE;
-            }
-            return rename_into_place(true);
-        }
-        int rc = close_fd();
-        if (rc != 0)
-            return errno == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
-        return rename_into_place(replace);
-    }
-
-    void discard()
-    {
-        close_fd(); // an unnamed file vanishes with its descriptor
-        if (!tmp_.empty())
-            ::unlink(tmp_.c_str());
-        tmp_.clear();
-    }
-
-private:
-    std::string fresh_name() const
-    {
-        static const char chars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-        std::random_device rd;
-        std::string name = folder_ + "/.orvex-restore-";
-        for (int i = 0; i < 8; ++i)
-            name += chars[rd() % (sizeof chars - 1)];
-        return name;
-    }
-
-    int close_fd()
-    {
-        int rc = 0;
-        if (fd_ >= 0)
-            rc = ::close(fd_);
-        fd_ = -1;
-        return rc;
-    }
-
-    int rename_into_place(bool replace)
-    {
-        int rc;
-#if defined(RENAME_NOREPLACE)
-        if (!replace) {
-            rc = ::renameat2(AT_FDCWD, tmp_.c_str(), AT_FDCWD, dst_.c_str(), RENAME_NOREPLACE);
-            if (rc != 0 && errno == EINVAL) // file system without the flag
-                rc = ::rename(tmp_.c_str(), dst_.c_str());
-        } else
-#endif
-        {
-            (void)replace;
-            rc = ::rename(tmp_.c_str(), dst_.c_str());
-        }
-        if (rc != 0) {
-            std::printf("cannot put %s in place, errno %d\n", shown_.c_str(), errno);
-            return TV_FAILURE;
-        }
-        tmp_.clear();
-        return TV_OK;
-    }
-
-    std::string dst_, shown_, folder_, tmp_;
-    int fd_ = -1;
-    bool anonymous_ = false;
+// The destination under construction (util/pending_file.h): it gets its
+// name only when complete.
+struct PendingDiscard {
+    void operator()(pending_file_t *f) const { pending_file_discard(f); }
 };
+using Destination = std::unique_ptr<pending_file_t, PendingDiscard>;
 
 struct FreeDeleter {
     void operator()(char *p) const { std::free(p); }
@@ -542,21 +395,26 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
     // Start report, then a temporary destination that is named only when complete.
     if (cbk(c, version, path, dst_path, 0, 0.0f, user_data) != 0)
         return TV_FAILURE;
-    Destination dst;
-    if (dst.create(dst_path) != TV_OK)
+    Destination dst(pending_file_create(dst_path));
+    if (!dst) {
+        std::printf("open %s failed, errno %d\n", dst_path, errno);
         return TV_FAILURE;
+    }
 
     // Links and empty files carry no data.
     if (!e.is_link && e.size != 0) {
-        rc = walk_chunks(c, e, dst.fd(), [&](float progress) {
+        rc = walk_chunks(c, e, pending_file_fd(dst.get()), [&](float progress) {
             return cbk(c, version, path, dst_path, 0, progress, user_data);
         });
         if (rc != TV_OK)
             return rc; // the temporary file goes with `dst`
     }
     // Name the file, set its time, report completion.
-    if ((rc = dst.complete(e.mtime, overwrite != 0)) != TV_OK)
-        return rc;
+    if (pending_file_commit(dst.release(), e.mtime, 1, overwrite != 0) != 0) {
+        int err = errno;
+        std::printf("cannot put %s in place, errno %d\n", dst_path, err);
+        return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
+    }
     if (cbk(c, version, path, dst_path, 1, 100.0f, user_data) != 0) {
         ::unlink(native_dst.c_str());
         return TV_FAILURE;
