@@ -18,7 +18,6 @@
 #include <openssl/crypto.h>
 #include <openssl/sha.h>
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -33,29 +32,6 @@
 namespace orvex::trellis {
 
 namespace {
-
-std::atomic<chunk_write_fn> g_write{nullptr};
-
-ssize_t write_at(int fd, const char *data, size_t len, int64_t offset)
-{
-    chunk_write_fn hook = g_write.load(std::memory_order_relaxed);
-    size_t done = 0;
-    while (done < len) {
-        ssize_t n = hook ? hook(fd, data + done, len - done, offset + static_cast<int64_t>(done))
-                         : ::pwrite(fd, data + done, len - done, static_cast<off_t>(offset + done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return -1;
-        }
-        if (n == 0) {
-            errno = ENOSPC; // no progress: the medium took nothing more
-            return -1;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return static_cast<ssize_t>(done);
-}
 
 std::string fmt016(long long v)
 {
@@ -81,6 +57,7 @@ struct EntryState {
     bool is_link = false;
     bool is_dir = false;
     bool deleted = false;
+    int attr_len = 0; // bytes of the attribute record
 };
 
 // 0 with the state, -1 no row, -999 failure. `*st` is kept by the caller.
@@ -104,7 +81,8 @@ int read_entry_state(sqlite3 *db, sqlite3_stmt **st, long long path_id, int vers
         return TV_FAILURE;
     out.fd_vault_id = sqlite3_column_int64(*st, 0);
     out.fd_vault_index = sqlite3_column_int64(*st, 1);
-    attr_info a = parse_attr(sqlite3_column_blob(*st, 2), sqlite3_column_bytes(*st, 2));
+    out.attr_len = sqlite3_column_bytes(*st, 2);
+    attr_info a = parse_attr(sqlite3_column_blob(*st, 2), out.attr_len);
     out.size = a.size;
     out.mtime = a.mtime; // the full 64-bit value, never cut to 32 bits
     const unsigned char *link = sqlite3_column_text(*st, 3);
@@ -136,10 +114,14 @@ int open_descriptor(const TRELLIS_VESK_CLIENT *c, long long fd_vault_id, Db &db)
             // Copied under a private name and renamed: a copy cut short is
             // never taken for the descriptor by a later restore.
             std::string part = file + ".part";
-            if (copy_file(source, local_dir, nullptr, part) != 0) {
+            if (int rc = copy_file(source, local_dir, nullptr, part); rc != 0) {
+                // A full working folder is a full disk, not a damaged backup.
+                const bool full = rc == -1 && (errno == ENOSPC || errno == EDQUOT);
+                if (full)
+                    std::printf("cannot copy %s into the working folder: the disk is full\n", source.c_str());
                 std::error_code ec;
                 std::filesystem::remove(native_path(join(local_dir, part)), ec);
-                return TV_FAILURE;
+                return full ? TV_SHORT_WRITE : TV_FAILURE;
             }
             std::error_code ec;
             std::filesystem::rename(native_path(join(local_dir, part)), native_path(path), ec);
@@ -202,16 +184,111 @@ RestoreState &state_of(TRELLIS_VESK_CLIENT *c)
     return *static_cast<RestoreState *>(c->restore_state);
 }
 
-// The chunk walk shared by restore and verify. `fd` < 0: read and check
-// only. `report(progress)` returns non-zero to cancel.
+// Where the rows of a file stand against its recorded size: each row must
+// start where the one before it ended, and the last must end at the size.
+// There is no way to mark a hole in a descriptor, so every byte needs a row.
+class Coverage {
+public:
+    Coverage(const char *path, long long size) : path_(path), size_(size) {}
+    // Before reading the chunk of a row at `offset`.
+    bool starts_at(long long offset) const
+    {
+        if (offset == end_)
+            return true;
+        std::printf("chunk rows of %s %s at offset %lld (expected %lld)\n", path_,
+                    offset < end_ ? "overlap" : "leave a gap", offset, end_);
+        return false;
+    }
+    // After reading it: `len` bytes from the row's offset.
+    bool takes(long long len)
+    {
+        if (len > size_ - end_) {
+            std::printf("chunk rows of %s pass its end: %lld bytes at offset %lld of %lld\n", path_, len, end_,
+                        size_);
+            return false;
+        }
+        end_ += len;
+        return true;
+    }
+    // After the last row.
+    bool complete() const
+    {
+        if (end_ == size_)
+            return true;
+        std::printf("chunk rows of %s cover %lld of its %lld bytes\n", path_, end_, size_);
+        return false;
+    }
+
+private:
+    const char *path_;
+    long long size_;
+    long long end_ = 0;
+};
+
+// The tvt vault read last, kept open while rows stay in it.
+struct TvtVault {
+    struct Closer {
+        void operator()(FILE *f) const { std::fclose(f); }
+    };
+    std::unique_ptr<FILE, Closer> f;
+    long long number = -1;
+};
+
+// Reads the chunk of one descriptor row into `buf`: ovt chunks through the
+// restore engine (signature, repair, decryption, decompression), tvt chunks
+// through the library's reader (checked against their digest). The content
+// length, or -1 after a message naming the vault and the offset.
+int read_row_chunk(TRELLIS_VESK_CLIENT *c, long long vid, long long voff, const unsigned char key[32], TvtVault &tvt,
+                   char *buf, long long *unchecked)
+{
+    const long long number = vid >= 0 ? vid : -vid;
+    const std::string name = vault_name(static_cast<uint64_t>(number));
+    int n;
+    std::string vault;
+    if (vid >= 0) {
+        vault = std::string(c->db_home) + "/dedup/vault/" + name.substr(0, 21) + "/" + name + ".ovt";
+        // The engine takes 32-bit vault offsets: a larger one would read
+        // another chunk, so it is refused instead.
+        if (voff > static_cast<long long>(UINT32_MAX)) {
+            std::printf("vault offset %lld beyond what the restore engine can address\n", voff);
+            return -1;
+        }
+        n = restore_read_chunk(c->dedup_restore_instance, vault.c_str(), static_cast<uint32_t>(voff), buf,
+                               kRestoreBufferSize);
+    } else {
+        vault = join(join(join(join(c->db_home, "dedup"), "vault"), name.substr(0, 21)), name + ".tvt");
+        if (number != tvt.number || !tvt.f) {
+            tvt.f.reset(fopen_backup_file(vault));
+            tvt.number = tvt.f ? number : -1;
+        }
+        TvtDigest how = TvtDigest::None;
+        n = tvt.f ? tvt_read_chunk_from(tvt.f.get(), key, voff, buf, kRestoreBufferSize, &how) : TVT_OPEN;
+        if (n >= 0 && how == TvtDigest::None && unchecked)
+            ++*unchecked;
+    }
+    if (n < 0) {
+        std::printf("failed to read chunk, chunksize %d\n", n);
+        std::printf("chunk at offset %lld of %s: %s\n", voff, native_path(vault).c_str(),
+                    vid < 0 ? tvt_result_text(n) : "unreadable, damaged beyond repair, or wrong password");
+        return -1;
+    }
+    return n;
+}
+
+// The chunk walk shared by restore and verify: every chunk read is checked
+// (ovt chunks by the restore engine, tvt chunks against their digest), and
+// the rows must rebuild exactly the recorded size. `fd` < 0: read and check
+// only. `report(progress)` returns non-zero to cancel. `unchecked` (may be
+// null) counts tvt chunks read that carry no digest.
 template <typename Report>
-int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&report)
+int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, int fd, long long *unchecked,
+                Report &&report)
 {
     RestoreState &rs = state_of(c);
     if (rs.desc_number != e.fd_vault_id || !rs.desc) {
         rs.drop_descriptor();
-        if (open_descriptor(c, e.fd_vault_id, rs.desc) != TV_OK)
-            return TV_FAILURE;
+        if (int rc = open_descriptor(c, e.fd_vault_id, rs.desc); rc != TV_OK)
+            return rc;
         // Read-only: the shared lock is kept while the descriptor serves
         // consecutive files, instead of being taken again for every query.
         sqlite3_exec(rs.desc.get(), "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
@@ -219,6 +296,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
                                "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
                                "ORDER BY file_offset ASC",
                                -1, &rs.chunks_st, nullptr) != SQLITE_OK) {
+            std::printf("descriptor %lld cannot be read: %s\n", e.fd_vault_id, sqlite3_errmsg(rs.desc.get()));
             rs.drop_descriptor();
             return TV_FAILURE;
         }
@@ -244,16 +322,11 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
         ~KeyWipe() { OPENSSL_cleanse(k, 32); }
     } wipe{key};
 
-    const std::string vault_dir = std::string(c->db_home) + "/dedup/vault";
-    struct FileCloser {
-        void operator()(FILE *f) const { std::fclose(f); }
-    };
-    std::unique_ptr<FILE, FileCloser> tvt;
-    long long tvt_number = -1;
+    TvtVault tvt;
     bool have_last = false;
     long long last_vid = 0, last_voff = 0;
     int last_len = 0;
-    long long written = 0;
+    Coverage cover(path, e.size);
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         const long long file_offset = sqlite3_column_int64(st, 0);
@@ -264,50 +337,31 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
                         vid, voff);
             return TV_FAILURE;
         }
+        if (!cover.starts_at(file_offset))
+            return TV_FAILURE;
+        // A row that repeats the chunk read last is written from the buffer.
         if (!have_last || vid != last_vid || voff != last_voff) {
-            int n;
-            if (vid >= 0) {
-                // The engine takes 32-bit vault offsets: a larger one would
-                // read another chunk, so it is refused instead.
-                if (voff > static_cast<long long>(UINT32_MAX)) {
-                    std::printf("vault offset %lld beyond what the restore engine can address\n", voff);
-                    return TV_FAILURE;
-                }
-                const std::string name = vault_name(static_cast<uint64_t>(vid));
-                const std::string path = vault_dir + "/" + name.substr(0, 21) + "/" + name + ".ovt";
-                n = restore_read_chunk(c->dedup_restore_instance, path.c_str(), static_cast<uint32_t>(voff),
-                                       buf, kRestoreBufferSize);
-            } else {
-                const long long number = -vid;
-                if (number != tvt_number || !tvt) {
-                    const std::string name = vault_name(static_cast<uint64_t>(number));
-                    const std::string path =
-                        join(join(join(join(c->db_home, "dedup"), "vault"), name.substr(0, 21)), name + ".tvt");
-                    tvt.reset(trellis_fopen(path, "rb"));
-                    tvt_number = tvt ? number : -1;
-                }
-                n = tvt ? tvt_read_chunk_from(tvt.get(), key, voff, buf, kRestoreBufferSize) : TVT_OPEN;
-            }
-            if (n < 0) {
-                std::printf("failed to read chunk, chunksize %d\n", n);
+            last_len = read_row_chunk(c, vid, voff, key, tvt, buf, unchecked);
+            if (last_len < 0)
                 return TV_FAILURE;
-            }
             have_last = true;
             last_vid = vid;
             last_voff = voff;
-            last_len = n;
         }
-        if (fd >= 0 && last_len > 0 && write_at(fd, buf, static_cast<size_t>(last_len), file_offset) < 0) {
+        if (!cover.takes(last_len))
+            return TV_FAILURE;
+        if (fd >= 0 && last_len > 0 && write_all_at(fd, buf, static_cast<size_t>(last_len), file_offset) < 0) {
             int err = errno;
             std::printf("write failed, errno %d\n", err);
             return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
         }
-        written += last_len;
-        float progress = static_cast<float>(written) / static_cast<float>(e.size) * 100.0f;
+        float progress = static_cast<float>(file_offset + last_len) / static_cast<float>(e.size) * 100.0f;
         if (report(progress) != 0)
             return TV_FAILURE;
     }
-    return rc == SQLITE_DONE ? TV_OK : TV_FAILURE;
+    if (rc != SQLITE_DONE)
+        return TV_FAILURE;
+    return cover.complete() ? TV_OK : TV_FAILURE;
 }
 
 // The version and the path's row id; TV_OK with `id`, or the call's result.
@@ -346,6 +400,12 @@ int entry_state(TRELLIS_VESK_CLIENT *c, long long id, int version, const char *p
         return TV_NOT_FOUND;
     if (e.is_dir) {
         std::printf("%s is a folder in version %d\n", path, version);
+        return TV_FAILURE;
+    }
+    // A record too short for its size and time would restore a file with
+    // data as an empty file dated 1970.
+    if (e.attr_len < kAttrMinBytes) {
+        std::printf("attribute record of %s is %d bytes, too short for its size and time\n", path, e.attr_len);
         return TV_FAILURE;
     }
     return TV_OK;
@@ -403,7 +463,7 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
 
     // Links and empty files carry no data.
     if (!e.is_link && e.size != 0) {
-        rc = walk_chunks(c, e, pending_file_fd(dst.get()), [&](float progress) {
+        rc = walk_chunks(c, path, e, pending_file_fd(dst.get()), nullptr, [&](float progress) {
             return cbk(c, version, path, dst_path, 0, progress, user_data);
         });
         if (rc != TV_OK)
@@ -430,11 +490,6 @@ void release_restore_state(TRELLIS_VESK_CLIENT *client)
         delete static_cast<RestoreState *>(client->restore_state);
         client->restore_state = nullptr;
     }
-}
-
-void set_chunk_write_hook(chunk_write_fn fn)
-{
-    g_write.store(fn, std::memory_order_relaxed);
 }
 
 int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
@@ -480,7 +535,8 @@ int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
     return 0;
 }
 
-int verify_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, verify_progress_fn progress, void *user_data)
+int verify_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, verify_progress_fn progress, void *user_data,
+                long long *unchecked_chunks)
 {
     if (!c || !c->db || !path)
         return TV_FAILURE;
@@ -491,7 +547,8 @@ int verify_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, verify_pr
             return rc;
         if (e.is_link || e.size == 0)
             return TV_OK;
-        return walk_chunks(c, e, -1, [&](float p) { return progress ? progress(p, user_data) : 0; });
+        return walk_chunks(c, path, e, -1, unchecked_chunks,
+                           [&](float p) { return progress ? progress(p, user_data) : 0; });
     } catch (...) {
         return TV_FAILURE;
     }
@@ -537,11 +594,11 @@ extern "C" TRELLIS_VESK_API int trellis_vesk_verify_file(void *trellis_vesk_inst
                                                          trellis_vesk_verify_info *info, void *user_data) noexcept
 {
     if (info)
-        *info = trellis_vesk_verify_info{0, 0};
+        *info = trellis_vesk_verify_info{0};
     try {
         VerifyReport r{trellis_vesk_inst, version_id, path, progress_cbk, user_data};
         return verify_file(static_cast<TRELLIS_VESK_CLIENT *>(trellis_vesk_inst), version_id, path, report_verify,
-                           &r);
+                           &r, info ? &info->unchecked_chunks : nullptr);
     } catch (...) {
         return TV_FAILURE;
     }
