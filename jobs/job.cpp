@@ -23,6 +23,7 @@ namespace orvex::jobs {
 namespace {
 
 using Clock = ProgressMeter::Clock;
+constexpr std::chrono::milliseconds kFileEventGap{100};
 
 // What sits at `path`, never following a final link.
 enum class Kind { None, Folder, File, Link, Other, Unknown };
@@ -65,6 +66,18 @@ std::string result_text(int rc, Mode mode = Mode::Restore)
 }
 
 // Codes after which every further file would fail the same way.
+// Listings carry names of at most this many bytes and cut longer ones, so
+// a listed entry whose name fills the field and that is then not found had
+// a longer name.
+constexpr size_t kListedNameMax = 255;
+
+bool listed_name_was_cut(const SpillEntry &e, int rc)
+{
+    const size_t cut = e.source.find_last_of('\\');
+    const size_t name_bytes = cut == std::string::npos ? e.source.size() : e.source.size() - cut - 1;
+    return rc == kNotFound && name_bytes == kListedNameMax;
+}
+
 bool ends_job(int rc)
 {
     return rc == kNoVersion || rc == kNotFound || rc == kDiskFull;
@@ -145,6 +158,7 @@ private:
     void begin_inflight(const Task &t);
     void end_inflight(const Task &t);
     void report_resume_point();
+    void check_resume_point();
     void report_item(ItemResult r);
     void report_file_event(const SpillEntry &e, int status, float percent);
     void report_progress(bool force);
@@ -212,6 +226,7 @@ Summary JobRun::run()
 {
     const Clock::time_point start = Clock::now();
     count_totals();
+    check_resume_point();
     if (writes())
         folder_times_ = std::make_unique<Spill>(std::string());
     open_sessions();
@@ -270,6 +285,29 @@ void JobRun::count_totals()
     sum_.totals = t;
     meter_.set_totals(t.files, t.bytes);
     obs_.on_totals(t);
+}
+
+// Without this check a resume point that names no file of the version would
+// pass over every file and report the job finished with nothing written.
+void JobRun::check_resume_point()
+{
+    if (resume_.empty())
+        return;
+    const size_t cut = resume_.path.find_last_of('\\');
+    const std::string parent = cut == std::string::npos || cut == 0 ? std::string("\\") : resume_.path.substr(0, cut);
+    const std::string name = cut == std::string::npos ? resume_.path : resume_.path.substr(cut + 1);
+    bool found = false;
+    with_any_session([&](Archive &a) {
+        return a.list_folder(resume_.version, parent, [&](const Entry &e) {
+            found = !e.is_dir && e.name == name;
+            return !found;
+        });
+    });
+    if (found)
+        return;
+    resume_ = ResumePoint{};
+    std::lock_guard<std::mutex> lock(mu_);
+    sum_.resume_ignored = true;
 }
 
 void JobRun::open_sessions()
@@ -522,6 +560,10 @@ int JobRun::run_task(Session &s, Task &t, bool &exists)
 {
     exists = false;
     const SpillEntry &e = t.entry;
+    // The archive reports every chunk; front ends hear of a file's progress
+    // at most every kFileEventGap (and always of its end), which is all a
+    // person can read and keeps queued reports off the restore's path.
+    Clock::time_point last_event{};
     FileProgress progress = [&](int status, float percent) {
         if (status == -1) {
             exists = true;
@@ -536,7 +578,11 @@ int JobRun::run_task(Session &s, Task &t, bool &exists)
                 mine = now_bytes;
                 meter_.set_running_bytes(running_total_);
             }
-            report_file_event(e, status, percent);
+            const Clock::time_point now = Clock::now();
+            if (status != 0 || percent >= 100 || now - last_event >= kFileEventGap) {
+                last_event = now;
+                report_file_event(e, status, percent);
+            }
             report_progress(false);
         }
         if (stopping())
@@ -623,7 +669,13 @@ void JobRun::finish_task(const Task &t, int rc, const VerifyInfo &)
         r.outcome = Outcome::Failed;
         r.code = rc;
         r.message = result_text(rc, opt_.mode);
-        if (ends_job(rc)) {
+        if (listed_name_was_cut(t.entry, rc)) {
+            // Not the catalogue going away under the job: this one entry
+            // fails as the long name it is, and the job goes on.
+            r.code = kFailure;
+            r.message = "refused: the name is longer than " + std::to_string(kListedNameMax) + " bytes";
+            sum_.status |= halted_ ? 0 : kFailure;
+        } else if (ends_job(rc)) {
             sum_.status = rc;
             halted_ = true;
         } else if (!halted_) {

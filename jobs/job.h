@@ -120,6 +120,10 @@ struct Summary {
     int status = kOk; // kOk, or the failures' codes (see below)
     bool stopped = false;        // the observer asked to stop
     long long not_started = 0;   // selected files never reached after the job stopped
+    // The resume point named a file the version does not hold (a damaged or
+    // edited job file): the job ran whole under its policy instead of
+    // passing over every file.
+    bool resume_ignored = false;
     double seconds = 0;
 };
 
@@ -134,6 +138,8 @@ public:
     virtual void wait_while_paused() {}
 
     virtual void on_totals(const Totals &) {}
+    // A file's progress: its start, at most every 100 ms while it runs, and
+    // its end.
     virtual void on_file_progress(const FileEvent &) {}
     virtual void on_item(const ItemResult &) {}
     virtual void on_resume_point(const ResumePoint &) {}

@@ -331,6 +331,10 @@ void RestoreVeskFileListThread::runJob(oj::Archive &archive)
 
 void RestoreVeskFileListThread::logOutcome(const oj::Summary &summary)
 {
+    if (summary.resume_ignored)
+        logLine(Logger::Warning, tr("[%1] [%2] The file to resume from is not in the backup; every file was extracted "
+                                    "again under the conflict policy.")
+                                     .arg(QLatin1String(kTool), m_displayName));
     if (summary.stopped || m_stop.load()) {
         m_result.store(oj::kCancelled);
         logLine(Logger::Warning, counted(tr("[%1] [%2] User stopped extracting data to \"%5\". Folders: %4. Files: %3.")));

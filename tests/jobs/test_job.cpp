@@ -181,6 +181,28 @@ TEST(JobRules, ResumePassesOverFinishedFilesAndRewritesTheRecordedOne)
     EXPECT_EQ(rec.resume_points.front().path, "\\3.txt");
 }
 
+TEST(JobRules, ResumePointThatNamesNoFileRunsTheWholeJob)
+{
+    // A folder of that name, a file of another version, a file that is not
+    // there: none may pass over every file and report nothing written.
+    for (oj::ResumePoint bad : {oj::ResumePoint{1, "\\sub"}, oj::ResumePoint{2, "\\1.txt"},
+                                oj::ResumePoint{1, "\\gone.txt"}}) {
+        orvex::testkit::TempDir dest("job-resume-missing");
+        FakeTree tree;
+        tree.file("\\1.txt", "one");
+        tree.folder("\\sub");
+        tree.file("\\sub\\2.txt", "two");
+        Recorder rec;
+        oj::JobOptions opt;
+        opt.resume = bad;
+        oj::Summary s = run(tree, whole(dest.path()), opt, rec);
+        EXPECT_TRUE(s.resume_ignored) << bad.path;
+        EXPECT_EQ(s.counters.passed, 0) << bad.path;
+        EXPECT_EQ(slurp(dest / "1.txt"), "one") << bad.path;
+        EXPECT_EQ(slurp(dest / "sub" / "2.txt"), "two") << bad.path;
+    }
+}
+
 TEST(JobRules, UnsafeNamesFailAndNothingLeavesTheDestination)
 {
     orvex::testkit::TempDir root("job-unsafe");
