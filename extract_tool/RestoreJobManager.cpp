@@ -357,6 +357,21 @@ void RestoreJobManager::deleteArchive(RestoreJob *job)
     const QString path = job->sourcePath();
     if (mode != 1 && mode != 2)
         return;
+    // Another task that has yet to extract from this folder would fail and
+    // lose what it had left to restore: the folder stays, and the last
+    // "Extract All" over it deletes it.
+    for (RestoreJob *other : qAsConst(m_jobs)) {
+        const int s = other->status();
+        const bool unfinished = s == oj::kQueued || s == oj::kExtracting || s == oj::kPaused || s == oj::kQueuedToResume;
+        if (other != job && unfinished && JobLogic::isSameOrInside(other->sourcePath(), path)) {
+            Logger::instance()->logText(Logger::Warning,
+                                        tr("[%1] [%2] The VESK folder \"%3\" was not deleted: another background task "
+                                           "still extracts from it.")
+                                            .arg(QStringLiteral("Orvex Extract Tool"), job->displayName(),
+                                                 QDir::toNativeSeparators(path)));
+            return;
+        }
+    }
     if (mode == 1 &&
         Hcommon::showMessage(QMessageBox::Question, tr("Orvex Extract Tool"),
                              tr("Completed extraction. Are you sure you want to delete the .vesk folder \"%1\"?")
