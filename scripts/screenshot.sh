@@ -4,7 +4,8 @@
 # summary and a folder without password, the conflict-policy dialog, the
 # progress of a file opened from the browser, the background tasks in every
 # state (extracting with speed and time left, paused, completed, failed),
-# plus the real program started with a folder argument. Writes PNGs into
+# a long non-Latin folder name in the browser's toolbar, plus the real
+# program started with a folder argument. Writes PNGs into
 # build/screenshots/.
 #   scripts/screenshot.sh [BUILD_DIR]     (default build/release)
 set -euo pipefail
