@@ -112,10 +112,17 @@ void RestoreJob::buildWidgets()
     m_detailLabel = new QLabel(this);
     m_detailLabel->setObjectName(QStringLiteral("jobDetailLabel"));
     m_detailLabel->setMinimumWidth(40);
+    m_rateLabel = new QLabel(this);
+    m_rateLabel->setObjectName(QStringLiteral("jobDetailLabel"));
+    m_rateLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto *top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
+    // The speed sits on the status line, which has room to spare, so the
+    // byte counts below keep the whole width of a narrow column.
+    top->setSpacing(10);
     top->addWidget(m_statusLabel, 1);
+    top->addWidget(m_rateLabel);
     top->addWidget(m_percentLabel);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -219,6 +226,8 @@ void RestoreJob::setStartable(bool startable)
 void RestoreJob::setStatus(int status)
 {
     m_status = status;
+    if (status != oj::kExtracting)
+        m_rateLabel->clear();
     if (m_statusItem)
         m_statusItem->setStatus(status);
     showStatus();
@@ -236,6 +245,7 @@ void RestoreJob::resetProgress()
     m_fileLabel->clear();
     m_fileLabel->setToolTip(QString());
     m_detailLabel->clear();
+    m_rateLabel->clear();
     m_lastProgress = JobProgress{};
 }
 
@@ -316,7 +326,8 @@ void RestoreJob::restoreSnapshotUpdate(const JobProgress &p)
     m_lastProgress = p;
     m_lastProgress.bytesTotal = total;
     showPercent(JobLogic::percentOf(p.bytesDone, total));
-    m_detailLabel->setText(JobLogic::progressText(p.bytesDone, total, p.bytesPerSecond, p.secondsLeft));
+    m_detailLabel->setText(JobLogic::progressText(p.bytesDone, total, 0, -1));
+    m_rateLabel->setText(m_status == oj::kExtracting ? JobLogic::rateText(p.bytesPerSecond, p.secondsLeft) : QString());
 }
 
 void RestoreJob::showPercent(int percent)
@@ -340,8 +351,11 @@ void RestoreJob::restoreFinshed()
         return;
     m_state->clear_resume_point();
     showPercent(100);
-    // What was done, without the speed of a job that no longer runs.
-    m_detailLabel->setText(JobLogic::progressText(m_lastProgress.bytesDone, m_lastProgress.bytesTotal, 0, -1));
+    // What was done, without the speed of a job that no longer runs (and
+    // nothing for a job that never got as far as counting its bytes).
+    m_detailLabel->setText(m_lastProgress.bytesTotal > 0 ? JobLogic::progressText(m_lastProgress.bytesDone,
+                                                                                 m_lastProgress.bytesTotal, 0, -1)
+                                                         : QString());
     m_actionButton->setEnabled(true);
     m_deleteButton->setEnabled(true);
     setStatus(result != 0 ? oj::kFailed : oj::kCompleted);

@@ -68,6 +68,8 @@ public:
     QLabel *percentLabel() const { return m_percentLabel; }
     QLabel *currentFileLabel() const { return m_fileLabel; }
     QLabel *detailLabel() const { return m_detailLabel; }
+    // Speed and time left, beside the percent while the job extracts.
+    QLabel *rateLabel() const { return m_rateLabel; }
     QProgressBar *progressBar() const { return m_bar; }
     RestoreVeskFileListThread *thread() const { return m_thread; }
 
@@ -128,6 +130,7 @@ private:
     QProgressBar *m_bar = nullptr;
     QLabel *m_fileLabel = nullptr;
     QLabel *m_detailLabel = nullptr;
+    QLabel *m_rateLabel = nullptr;
     QWidget *m_actions = nullptr;
     QPushButton *m_actionButton = nullptr;
     QPushButton *m_deleteButton = nullptr;

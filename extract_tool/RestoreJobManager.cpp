@@ -48,7 +48,7 @@ QVector<JobLogic::JobRow> rowsOf(const QMap<int, RestoreJob *> &jobs)
 RestoreJobManager::RestoreJobManager(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("restoreJobManager"));
-    resize(652, 492);
+    resize(900, 520);
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_24.png")));
     buildUi();
     connect(this, &RestoreJobManager::updateLanguageSignal, this, &RestoreJobManager::updateLanguage);
@@ -113,9 +113,10 @@ void RestoreJobManager::buildUi()
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setSectionResizeMode(StatusColumn, QHeaderView::Stretch);
     m_table->horizontalHeader()->setHighlightSections(false);
-    m_table->setColumnWidth(CreatedColumn, 92);
-    m_table->setColumnWidth(SourceColumn, 104);
-    m_table->setColumnWidth(DestinationColumn, 104);
+    // The whole creation time; paths elide in the middle (full in the tool tip).
+    m_table->setColumnWidth(CreatedColumn, 150);
+    m_table->setColumnWidth(SourceColumn, 150);
+    m_table->setColumnWidth(DestinationColumn, 150);
     m_table->setColumnWidth(ActionColumn, 96);
     m_table->sortByColumn(CreatedColumn, Qt::AscendingOrder);
 
@@ -136,6 +137,14 @@ void RestoreJobManager::buildUi()
     connect(m_hide, &QPushButton::clicked, this, &RestoreJobManager::hideButtonClicked);
     connect(m_clear, &QPushButton::clicked, this, &RestoreJobManager::clearButtonClicked);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &RestoreJobManager::jobListWidgetCellDoubleClicked);
+}
+
+void RestoreJobManager::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The creation time is never elided: its width is known only once the
+    // style has given the table its font.
+    m_table->resizeColumnToContents(CreatedColumn);
 }
 
 void RestoreJobManager::updateLanguage()
@@ -205,6 +214,8 @@ RestoreJob *RestoreJobManager::createJob(oj::JobDefinition definition, const oj:
     m_table->setCellWidget(row, ActionColumn, job->actionWidget());
     m_table->setRowHeight(row, kRowHeight);
     m_table->setSortingEnabled(true);
+    if (isVisible())
+        m_table->resizeColumnToContents(CreatedColumn);
     return job;
 }
 
@@ -357,6 +368,21 @@ void RestoreJobManager::deleteArchive(RestoreJob *job)
     const QString path = job->sourcePath();
     if (mode != 1 && mode != 2)
         return;
+    // Another task that has yet to extract from this folder would fail and
+    // lose what it had left to restore: the folder stays, and the last
+    // "Extract All" over it deletes it.
+    for (RestoreJob *other : qAsConst(m_jobs)) {
+        const int s = other->status();
+        const bool unfinished = s == oj::kQueued || s == oj::kExtracting || s == oj::kPaused || s == oj::kQueuedToResume;
+        if (other != job && unfinished && JobLogic::isSameOrInside(other->sourcePath(), path)) {
+            Logger::instance()->logText(Logger::Warning,
+                                        tr("[%1] [%2] The VESK folder \"%3\" was not deleted: another background task "
+                                           "still extracts from it.")
+                                            .arg(QStringLiteral("Orvex Extract Tool"), job->displayName(),
+                                                 QDir::toNativeSeparators(path)));
+            return;
+        }
+    }
     if (mode == 1 &&
         Hcommon::showMessage(QMessageBox::Question, tr("Orvex Extract Tool"),
                              tr("Completed extraction. Are you sure you want to delete the .vesk folder \"%1\"?")

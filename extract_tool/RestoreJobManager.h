@@ -58,6 +58,9 @@ public slots:
     void updateLanguage();
     void removeVeskFinshed(bool ret, QString path);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildUi();
     RestoreJob *createJob(orvex::jobs::JobDefinition definition, const orvex::jobs::JobState &state);

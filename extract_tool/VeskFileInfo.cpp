@@ -23,8 +23,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -66,6 +68,24 @@ QPushButton *pageButton(const QString &base, QWidget *parent)
     return b;
 }
 
+// A folder's name in the toolbar: as wide as it needs when there is room,
+// elided in the middle when a long name would push the buttons out of the
+// window.
+class ElidedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {40, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect r = contentsRect();
+        style()->drawItemText(&painter, r, int(alignment()), palette(), isEnabled(),
+                              fontMetrics().elidedText(text(), Qt::ElideMiddle, r.width()), foregroundRole());
+    }
+};
+
 QString highlight(qint64 n)
 {
     return QStringLiteral("<font color=#004980>%1</font>").arg(n);
@@ -96,10 +116,10 @@ void VeskFileInfo::buildUi()
     m_back->setIcon(QIcon(QStringLiteral(":/images/back.png")));
     m_back->setIconSize(QSize(22, 22));
     m_back->setFlat(true);
-    m_nameLabel = new QLabel(toolbar);
+    m_nameLabel = new ElidedLabel(toolbar);
     m_nameLabel->setObjectName(QStringLiteral("veskNameLabel"));
     m_nameLabel->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_sourceLabel = new QLabel(toolbar);
+    m_sourceLabel = new ElidedLabel(toolbar);
     m_folderCombo = new QComboBox(toolbar);
     m_folderCombo->setMinimumWidth(260);
     m_folderCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -324,6 +344,7 @@ void VeskFileInfo::switchTo(Opened *folder, bool force)
     rebuildTree();
     if (m_current) {
         m_nameLabel->setText(VeskOpener::displayName(m_current->path));
+        m_nameLabel->setToolTip(m_current->path);
         m_sourceLabel->setText(tr("Source: %1").arg(VeskOpener::displayName(m_current->path)));
         startNextQuery();
     } else {
@@ -579,6 +600,7 @@ void VeskFileInfo::queryResultReady(QString result)
     }
     m_sourceLabel->setText(tr("Source: %1").arg(VeskOpener::displayName(m_current->path)));
     m_nameLabel->setText(VeskOpener::displayName(m_current->path));
+    m_nameLabel->setToolTip(m_current->path);
     if (result == QLatin1String("ROOT")) {
         m_current->initialDone = true;
         if (!model.versionRoots().isEmpty()) {

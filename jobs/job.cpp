@@ -416,17 +416,31 @@ void JobRun::plan_file(const SpillEntry &e, bool open_after)
     t.open_after = open_after;
     if (!resume_.empty()) {
         if (resume_.version != e.version || resume_.path != e.source) {
-            finished_without_work(e, Outcome::Passed, false);
-            return;
+            // Before the recorded file: finished by the interrupted run. A
+            // file that is not there after all (it failed then, or the
+            // record names a file this job never reaches) is restored like
+            // any other instead of being reported done.
+            if (!writes() || kind_of(e.destination) == Kind::File) {
+                finished_without_work(e, Outcome::Passed, false);
+                return;
+            }
+        } else {
+            resume_ = ResumePoint{};
+            // The file the interrupted run was on: it may be half done by
+            // an older program, so it is written again whatever the policy
+            // -- except under "rename", where the name may belong to the
+            // user's own file that the run was writing a new name beside;
+            // there a second copy is the lesser harm.
+            if (opt_.policy != Policy::Rename || opt_.mode == Mode::Verify) {
+                t.overwrite = true;
+                t.planned = Outcome::Restored;
+                dispatch(std::move(t));
+                return;
+            }
         }
-        // The file the interrupted run was on: it may be half done by an
-        // older program, so it is written again whatever the policy.
-        resume_ = ResumePoint{};
-        t.overwrite = true;
-        t.planned = Outcome::Restored;
-    } else if (opt_.mode != Mode::Verify && !decide(t)) {
-        return;
     }
+    if (opt_.mode != Mode::Verify && !decide(t))
+        return;
     dispatch(std::move(t));
 }
 

@@ -9,7 +9,9 @@
 // names that could leave the destination, restores the files (on several
 // sessions at once when allowed), sets the folders' times last, and counts
 // everything. With a resume point it passes over the files before that file
-// and restores that file again with overwrite.
+// that are in place (a missing one is restored) and restores that file again
+// with overwrite (under "rename" it follows the policy, so a file of the
+// user's under that name is never written over).
 //
 // Front ends see the job through a JobObserver; all its calls come from one
 // thread at a time (the core serialises them), though not always the

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Screenshots of the desktop program under a virtual X server: the welcome
 # page, the password dialog, the browser with a folder selected, the selection
-# summary and a folder without password, plus the real program started with a
-# folder argument. Writes PNGs into build/screenshots/.
+# summary and a folder without password, the conflict-policy dialog, the
+# progress of a file opened from the browser, the background tasks in every
+# state (extracting with speed and time left, paused, completed, failed),
+# a long non-Latin folder name in the browser's toolbar, plus the real
+# program started with a folder argument. Writes PNGs into
+# build/screenshots/.
 #   scripts/screenshot.sh [BUILD_DIR]     (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +27,9 @@ mkdir -p "$OUT"
 PASSWORD="screenshot-Pa55"
 "$BUILD/bin/orvex-mkbackup" trellis "$WORK/Photos backup" --password "$PASSWORD" --versions 3 --files 60 --seed 5 >/dev/null
 "$BUILD/bin/orvex-mkbackup" trellis "$WORK/Documents backup" --versions 2 --files 30 --seed 9 >/dev/null
+# Large enough that its tasks run for a few seconds; a long, non-Latin name.
+BIG="$WORK/映像アーカイブ – Family videos and photos 2019–2024 (external disk copy)"
+"$BUILD/bin/orvex-mkbackup" trellis "$BIG" --versions 2 --files 24 --size 1600M --seed 13 >/dev/null
 
 # A private home, settings and instance key: nothing of the user's is touched.
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_DATA_HOME=$WORK/home/.local/share
@@ -31,7 +38,8 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 XVFB=(xvfb-run -a -s "-screen 0 1160x780x24")
 
-"${XVFB[@]}" "$BUILD/bin/orvex-extool-shots" "$OUT" "$WORK/Photos backup" "$PASSWORD" "$WORK/Documents backup"
+"${XVFB[@]}" "$BUILD/bin/orvex-extool-shots" "$OUT" "$WORK/Photos backup" "$PASSWORD" "$WORK/Documents backup" \
+  "$BIG" "$WORK"
 
 # The program itself, started with a folder argument, shot from outside.
 "${XVFB[@]}" bash -c '

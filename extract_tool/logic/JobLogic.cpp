@@ -151,13 +151,19 @@ QString progressText(qint64 bytesDone, qint64 bytesTotal, double bytesPerSecond,
 {
     QString text = QCoreApplication::translate("RestoreJob", "%1 of %2")
                        .arg(fromUtf8(oj::human_bytes(bytesDone)), fromUtf8(oj::human_bytes(bytesTotal)));
-    if (bytesPerSecond > 0) {
-        text += QStringLiteral(" · ") + QCoreApplication::translate("RestoreJob", "%1/s")
-                                            .arg(fromUtf8(oj::human_bytes(static_cast<long long>(bytesPerSecond))));
-        if (secondsLeft >= 0)
-            text += QStringLiteral(" · ") + QCoreApplication::translate("RestoreJob", "%1 left")
-                                                .arg(fromUtf8(oj::human_duration(secondsLeft)));
-    }
+    const QString rate = rateText(bytesPerSecond, secondsLeft);
+    return rate.isEmpty() ? text : text + QStringLiteral(" · ") + rate;
+}
+
+QString rateText(double bytesPerSecond, double secondsLeft)
+{
+    if (!(bytesPerSecond > 0))
+        return QString();
+    QString text = QCoreApplication::translate("RestoreJob", "%1/s")
+                       .arg(fromUtf8(oj::human_bytes(static_cast<long long>(bytesPerSecond))));
+    if (secondsLeft >= 0)
+        text += QStringLiteral(" · ") +
+                QCoreApplication::translate("RestoreJob", "%1 left").arg(fromUtf8(oj::human_duration(secondsLeft)));
     return text;
 }
 

@@ -50,8 +50,11 @@ JobCounts countJobs(const QVector<JobRow> &jobs);
 // Whole percent of `done` of `total` (0 when the total is unknown).
 int percentOf(qint64 done, qint64 total);
 
-// "12.3 MB of 45.6 MB", with " · 3.2 MB/s · 0:10 left" while the speed is known.
+// "12.3 MB of 45.6 MB", with " · " and the rate text while the speed is known.
 QString progressText(qint64 bytesDone, qint64 bytesTotal, double bytesPerSecond, double secondsLeft);
+// "3.2 MB/s · 0:10 left" ("3.2 MB/s" while the time left is unknown); ""
+// while the speed is unknown.
+QString rateText(double bytesPerSecond, double secondsLeft);
 
 orvex::jobs::JobItem toJobItem(const VeskItemInfo &info);
 VeskItemInfo fromJobItem(const orvex::jobs::JobItem &item);

@@ -12,6 +12,8 @@
 #include <testkit/trellis.h>
 #include <testkit/trellis_content.h>
 
+#include "jobfile.h"
+
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -162,6 +164,25 @@ inline std::string treeDifference(const std::filesystem::path &dest, const orvex
             return "other bytes: " + e.path;
     }
     return compared ? std::string() : "nothing below " + from;
+}
+
+// A job item for every entry at the root of `version`, landing in `dest`
+// (what "Extract" makes of the checked root entries).
+inline std::vector<orvex::jobs::JobItem> rootItems(const orvex::testkit::trellis::VersionManifest &version,
+                                                   const std::filesystem::path &dest)
+{
+    std::vector<orvex::jobs::JobItem> items;
+    for (const auto &e : orvex::testkit::trellis::children(version, "\\")) {
+        orvex::jobs::JobItem it;
+        it.name = orvex::testkit::trellis::base_name(e.path);
+        it.is_dir = e.is_dir;
+        it.size = static_cast<long long>(e.size);
+        it.mtime = e.mtime;
+        it.version = version.version;
+        it.dest_folder = dest.string();
+        items.push_back(it);
+    }
+    return items;
 }
 
 } // namespace guitest

@@ -1,8 +1,8 @@
 // Extracting from the browser of the main window: the checked entries go to
 // the chosen folder after the source itself was refused as destination;
 // "Extract All" puts every version into "<folder name>/<yyyyMMdd_HHmm>"
-// and, with "DeleteArchive" at 2, deletes the backup folder and returns to
-// the welcome page; a double-click on a file extracts it to the temporary
+// and, with "DeleteArchive" at 2, deletes the backup folder (once no other
+// task still extracts from it) and returns to the welcome page; a double-click on a file extracts it to the temporary
 // folder and opens it. The questions are answered by a scripted flow.
 #include "ExtractionFlow.h"
 #include "Hcommon/QUserListCtrlCheckBox.h"
@@ -179,28 +179,36 @@ private slots:
         MainWindow w;
         auto *flow = new ScriptedFlow(&w);
         QVERIFY(open(w, folder, flow));
-        const fs::path dest = m_dir / "all";
-        QDir().mkpath(guitest::qstr(dest));
-        flow->targets = QStringList{guitest::qstr(dest)};
-        w.browserPage()->extractAllActionClicked();
+        // Two copies: the first one's end leaves the folder to the second
+        // task, which still needs it; the second one's end deletes it.
+        const fs::path dests[] = {m_dir / "all", m_dir / "all again"};
+        for (const fs::path &dest : dests) {
+            QDir().mkpath(guitest::qstr(dest));
+            flow->targets = QStringList{guitest::qstr(dest)};
+            w.browserPage()->extractAllActionClicked();
+        }
         RestoreJobManager *jobs = w.jobManager();
-        QCOMPARE(jobs->jobIds(), QList<int>{1});
+        QCOMPARE(jobs->jobIds(), (QList<int>{1, 2}));
         QVERIFY(jobs->job(1)->definition().extract_all);
         QSignalSpy removed(jobs, &RestoreJobManager::veskRemovedSignal);
         QVERIFY(removed.wait(300000));
+        QCOMPARE(removed.size(), 1);
         QCOMPARE(jobs->job(1)->status(), int(oj::kCompleted));
+        QCOMPARE(jobs->job(2)->status(), int(oj::kCompleted));
         QCOMPARE(removed.at(0).at(0).toBool(), true);
         QVERIFY(!fs::exists(m_dir / "Docs backup"));
         QCOMPARE(w.pages()->currentWidget(), static_cast<QWidget *>(w.welcomePage()));
 
+        for (const fs::path &dest : dests)
+            for (const tr::VersionManifest &v : kit.manifest.versions) {
+                const fs::path into = dest / "Docs backup" / JobLogic::versionFolderName(v.timestamp).toStdString();
+                const std::string diff = guitest::treeDifference(into, v, *kit.contents);
+                QVERIFY2(diff.empty(), diff.c_str());
+            }
         qint64 total = 0;
-        for (const tr::VersionManifest &v : kit.manifest.versions) {
-            const fs::path into = dest / "Docs backup" / JobLogic::versionFolderName(v.timestamp).toStdString();
-            const std::string diff = guitest::treeDifference(into, v, *kit.contents);
-            QVERIFY2(diff.empty(), diff.c_str());
+        for (const tr::VersionManifest &v : kit.manifest.versions)
             for (const tr::ManifestEntry &e : v.entries)
                 total += e.is_dir ? 0 : static_cast<qint64>(e.size);
-        }
         QCOMPARE(flow->estimate, total);
         g.deleteArchive = 0;
         QVERIFY(OrvexExToolSettings::instance()->updateGlobalSettingsInfo(g, OrvexExToolSettings::DeleteArchiveField, write));

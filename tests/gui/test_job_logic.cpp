@@ -140,6 +140,8 @@ private slots:
         QCOMPARE(JobLogic::progressText(1500000, 45600000, 0, -1), QStringLiteral("1.5 MB of 45.6 MB"));
         QCOMPARE(JobLogic::progressText(1500000, 45600000, 3200000, 74),
                  QStringLiteral("1.5 MB of 45.6 MB · 3.2 MB/s · 1:14 left"));
+        QCOMPARE(JobLogic::rateText(3200000, -1), QStringLiteral("3.2 MB/s"));
+        QCOMPARE(JobLogic::rateText(0, 10), QString());
         QCOMPARE(JobLogic::versionFolderName(QDateTime(QDate(2024, 1, 2), QTime(3, 4)).toSecsSinceEpoch()),
                  QStringLiteral("20240102_0304"));
     }

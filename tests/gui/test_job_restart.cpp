@@ -96,16 +96,7 @@ private slots:
         job.target = dest.string();
         job.created = 1700000000;
         job.policy = 0; // skip existing files
-        for (const tr::ManifestEntry &e : tr::children(v, "\\")) {
-            oj::JobItem it;
-            it.name = tr::base_name(e.path);
-            it.is_dir = e.is_dir;
-            it.size = static_cast<long long>(e.size);
-            it.mtime = e.mtime;
-            it.version = v.version;
-            it.dest_folder = dest.string();
-            job.items.push_back(it);
-        }
+        job.items = guitest::rootItems(v, dest);
         QVERIFY(QDir().mkpath(appData() + QStringLiteral("/Jobs")));
         std::string error;
         QVERIFY2(oj::write_private_file((appData() + QStringLiteral("/Jobs/Job1.job")).toStdString(),

@@ -41,18 +41,9 @@ oj::JobDefinition wholeVersion(const QString &source, const tr::VersionManifest 
     def.source = source.toStdString();
     def.password = password;
     def.target = dest.string();
-    for (const tr::ManifestEntry &e : tr::children(v, "\\")) {
-        oj::JobItem it;
-        it.name = tr::base_name(e.path);
-        it.parent = "\\";
-        it.is_dir = e.is_dir;
-        it.size = static_cast<long long>(e.size);
-        it.mtime = e.mtime;
-        it.version = v.version;
-        it.dest_folder = dest.string();
-        def.items.push_back(it);
-        def.estimated_size += e.is_dir ? 0 : static_cast<long long>(e.size);
-    }
+    def.items = guitest::rootItems(v, dest);
+    for (const oj::JobItem &it : def.items)
+        def.estimated_size += it.is_dir ? 0 : it.size;
     return def;
 }
 

@@ -153,32 +153,73 @@ TEST(JobRules, RenameSequenceAcrossRuns)
     }
 }
 
-TEST(JobRules, ResumePassesOverFinishedFilesAndRewritesTheRecordedOne)
+TEST(JobRules, ResumeRule)
 {
-    orvex::testkit::TempDir dest("job-resume");
-    FakeTree tree;
-    for (const char *n : {"\\1.txt", "\\2.txt", "\\3.txt", "\\4.txt"})
-        tree.file(n, std::string("new ") + n);
-    // The interrupted run finished 1 and 2, and left 3 half written.
-    put(dest / "1.txt", "new \\1.txt");
-    put(dest / "2.txt", "new \\2.txt");
-    put(dest / "3.txt", "half");
-    put(dest / "4.txt", "user's own");
-    Recorder rec;
-    oj::JobOptions opt;
-    opt.policy = oj::Policy::Skip;
-    opt.resume = {1, "\\3.txt"};
-    oj::Summary s = run(tree, whole(dest.path()), opt, rec);
-    EXPECT_EQ(rec.item("\\1.txt")->outcome, oj::Outcome::Passed);
-    EXPECT_EQ(rec.item("\\2.txt")->outcome, oj::Outcome::Passed);
-    EXPECT_EQ(rec.item("\\3.txt")->outcome, oj::Outcome::Restored);
-    EXPECT_EQ(slurp(dest / "3.txt"), "new \\3.txt");
-    // After the resume point the policy holds again.
-    EXPECT_EQ(rec.item("\\4.txt")->outcome, oj::Outcome::Skipped);
-    EXPECT_EQ(slurp(dest / "4.txt"), "user's own");
-    EXPECT_EQ(s.counters.passed, 2);
-    ASSERT_FALSE(rec.resume_points.empty());
-    EXPECT_EQ(rec.resume_points.front().path, "\\3.txt");
+    // The archive holds 1..4.txt ("new \\N.txt"); the destination holds what
+    // an interrupted run (and the user) left there.
+    struct Case {
+        const char *what;
+        oj::Policy policy;
+        const char *resume;                          // recorded file
+        std::vector<std::pair<const char *, const char *>> before; // name, content
+        std::vector<std::pair<const char *, oj::Outcome>> outcomes;
+        std::vector<std::pair<const char *, const char *>> after;  // name, content ("" absent)
+    } cases[] = {
+        {"files before the record are passed, the record is rewritten, then the policy holds",
+         oj::Policy::Skip, "\\3.txt",
+         {{"1.txt", "new \\1.txt"}, {"2.txt", "new \\2.txt"}, {"3.txt", "half"}, {"4.txt", "user's own"}},
+         {{"\\1.txt", oj::Outcome::Passed}, {"\\2.txt", oj::Outcome::Passed},
+          {"\\3.txt", oj::Outcome::Restored}, {"\\4.txt", oj::Outcome::Skipped}},
+         {{"3.txt", "new \\3.txt"}, {"4.txt", "user's own"}}},
+        {"a file before the record that is missing (it failed then) is restored, not reported done",
+         oj::Policy::Skip, "\\3.txt",
+         {{"1.txt", "new \\1.txt"}},
+         {{"\\1.txt", oj::Outcome::Passed}, {"\\2.txt", oj::Outcome::Restored},
+          {"\\3.txt", oj::Outcome::Restored}, {"\\4.txt", oj::Outcome::Restored}},
+         {{"2.txt", "new \\2.txt"}, {"4.txt", "new \\4.txt"}}},
+        {"a record this job never reaches loses nothing",
+         oj::Policy::Replace, "\\gone.txt",
+         {{"1.txt", "new \\1.txt"}},
+         {{"\\1.txt", oj::Outcome::Passed}, {"\\2.txt", oj::Outcome::Restored},
+          {"\\3.txt", oj::Outcome::Restored}, {"\\4.txt", oj::Outcome::Restored}},
+         {{"3.txt", "new \\3.txt"}}},
+        {"under rename the recorded name may be the user's own file: kept, ours beside it",
+         oj::Policy::Rename, "\\2.txt",
+         {{"1.txt", "new \\1.txt"}, {"2.txt", "user's own"}},
+         {{"\\1.txt", oj::Outcome::Passed}, {"\\2.txt", oj::Outcome::Renamed},
+          {"\\3.txt", oj::Outcome::Restored}},
+         {{"2.txt", "user's own"}, {"2_1.txt", "new \\2.txt"}, {"1_1.txt", ""}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        orvex::testkit::TempDir dest("job-resume");
+        FakeTree tree;
+        for (const char *n : {"\\1.txt", "\\2.txt", "\\3.txt", "\\4.txt"})
+            tree.file(n, std::string("new ") + n);
+        for (const auto &[name, content] : c.before)
+            put(dest / name, content);
+        Recorder rec;
+        oj::JobOptions opt;
+        opt.policy = c.policy;
+        opt.resume = {1, c.resume};
+        oj::Summary s = run(tree, whole(dest.path()), opt, rec);
+        EXPECT_EQ(s.status, oj::kOk);
+        for (const auto &[source, outcome] : c.outcomes) {
+            const oj::ItemResult *r = rec.item(source);
+            ASSERT_NE(r, nullptr) << source;
+            EXPECT_EQ(r->outcome, outcome) << source;
+        }
+        for (const auto &[name, content] : c.after) {
+            EXPECT_EQ(fs::exists(dest / name), *content != 0) << name;
+            if (*content) {
+                EXPECT_EQ(slurp(dest / name), content) << name;
+            }
+        }
+        long long passed = 0;
+        for (const auto &[source, outcome] : c.outcomes)
+            passed += outcome == oj::Outcome::Passed;
+        EXPECT_EQ(s.counters.passed, passed);
+    }
 }
 
 TEST(JobRules, ResumePointThatNamesNoFileRunsTheWholeJob)
