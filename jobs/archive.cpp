@@ -1,5 +1,6 @@
 #include "archive.h"
 
+#include "names.h"
 #include "trellis_archive.h"
 #include "vesk_archive.h"
 
@@ -28,11 +29,14 @@ bool same_name_ignoring_case(const std::string &a, const char *b)
 
 ArchiveKind archive_kind(const std::string &path)
 {
+    // Paths may come in the libraries' form, with backslashes, which the
+    // libraries take as separators on every platform.
+    const std::string native = native_path(path);
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return ArchiveKind::TrellisFolder;
-    const size_t cut = path.find_last_of("/\\");
-    const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+    const size_t cut = native.find_last_of("/\\");
+    const std::string name = cut == std::string::npos ? native : native.substr(cut + 1);
     // Folders copied from Windows may carry the name in another case.
     return same_name_ignoring_case(name, kJobInformationFile) ? ArchiveKind::TrellisFolder : ArchiveKind::Container;
 }

@@ -1,5 +1,6 @@
 #include "vesk_archive.h"
 
+#include "names.h"
 #include "vesk.h"
 
 #include <sys/stat.h>
@@ -151,7 +152,7 @@ int open_vesk(const OpenRequest &req, std::unique_ptr<Archive> &out)
     if (rc != kOk)
         return rc; // errno is the library's
     struct stat st {};
-    long long written = ::stat(req.path.c_str(), &st) == 0 ? static_cast<long long>(st.st_mtime) : 0;
+    long long written = ::stat(native_path(req.path).c_str(), &st) == 0 ? static_cast<long long>(st.st_mtime) : 0;
     out = std::make_unique<VeskArchive>(inst, written);
     return kOk;
 }
