@@ -201,12 +201,17 @@ TEST(CliVesk, OpenFailuresAndExitCodes)
         // A container has no password; one given is not used, and said so.
         {{"ls", c.path(), "--password-file", (dir / "pw").string()}, 0, "not encrypted"},
     };
+    // Sessions work in private folders under the temporary folder: none
+    // may stay behind, after a failed open either.
+    tk::TempDir tmp("cli-vesk-tmp");
     for (const auto &k : cases) {
-        Outcome r = extract(k.args);
+        Outcome r = extract(k.args, "TMPDIR=" + orvex::test::quote(tmp.str()));
         const std::string what = k.args[0] + " " + k.args[1];
         EXPECT_EQ(r.code, k.code) << what << ": " << r.err;
         EXPECT_NE((r.err + r.out).find(k.says), std::string::npos) << what << ": " << r.err << r.out;
         EXPECT_EQ(r.err.find("HalvernTrellisSync"), std::string::npos) << what << ": " << r.err;
+        for (const auto &e : fs::directory_iterator(tmp.path()))
+            EXPECT_FALSE(e.is_directory()) << what << " left " << e.path();
     }
     EXPECT_FALSE(fs::exists(out));
 }
