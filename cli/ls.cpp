@@ -138,9 +138,9 @@ void register_ls(CLI::App &app, Action &action)
 {
     auto opt = std::make_shared<LsOptions>();
     CLI::App *cmd = app.add_subcommand("ls", "list a folder of a backup as it stood in a version");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     cmd->add_option("PATH", opt->path, "folder inside the backup (default: the root)");
-    cmd->add_option("--version", opt->version, "version number (default: the newest)")->check(CLI::NonNegativeNumber);
+    cmd->add_option("--version", opt->version, kVersionHelp)->check(CLI::NonNegativeNumber);
     cmd->add_flag("-R,--recursive", opt->recursive, "list every folder below as well");
     add_session_options(cmd, *opt);
     cmd->callback([opt, &action] { action = [opt] { return run_ls(*opt); }; });

@@ -136,9 +136,9 @@ void register_restore(CLI::App &app, Action &action)
 {
     auto opt = std::make_shared<RestoreOptions>();
     CLI::App *cmd = app.add_subcommand("restore", "restore files and folders of a version into a local folder");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     cmd->add_option("PATH", opt->paths, "files or folders inside the backup (default: the whole version)");
-    cmd->add_option("--version", opt->version, "version number (default: the newest)")->check(CLI::NonNegativeNumber);
+    cmd->add_option("--version", opt->version, kVersionHelp)->check(CLI::NonNegativeNumber);
     cmd->add_option("--to", opt->dest, "destination folder (created when missing)")->required();
     cmd->add_option("--policy", opt->policy, "when a file exists: skip, replace or rename (name_1.ext)")
         ->check(CLI::IsMember({"skip", "replace", "rename"}));

@@ -3,8 +3,10 @@
 #include "names.h"
 #include "trellis_archive.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -128,10 +130,43 @@ void install_signal_handlers()
 
 namespace {
 
-int open_result(int rc, const std::string &folder)
+// What a failed open of a container means for people; `err` is the
+// library's errno.
+std::string container_failure(const std::string &path, int rc, int err)
+{
+    switch (rc) {
+    case -1:
+        return path + ": no such folder or file";
+    case -2:
+        return path + ": not a VESK container (a Trellis backup is opened by its folder or its job information file)";
+    default:
+        break;
+    }
+    switch (err) {
+    case EIO:
+    case EPROTO:
+    case ENODATA:
+    case EOVERFLOW:
+        return path + ": the container is truncated or damaged (its header or export database cannot be read)";
+    case ENOSPC:
+    case EDQUOT:
+        return path + ": cannot write the working copy of the container's export database (disk full?)";
+    case 0:
+        return path + ": cannot open the container";
+    default:
+        return path + ": cannot open the container: " + std::strerror(err);
+    }
+}
+
+int open_result(int rc, const std::string &folder, int err)
 {
     if (rc == -5 && interrupted())
         return interrupted_exit_code();
+    const bool container = rc != 0 && rc != -5 && orvex::jobs::archive_kind(folder) == orvex::jobs::ArchiveKind::Container;
+    if (container) {
+        print_error(container_failure(folder, rc, err));
+        return rc == -1 || rc == -2 ? EXIT_NOT_FOUND : EXIT_FAILURE_OTHER;
+    }
     switch (rc) {
     case 0:
         return EXIT_OK;
@@ -197,6 +232,7 @@ int open_archive_at(const std::string &folder, const std::optional<std::string> 
     req.password = password;
     req.temp_folder = temp_folder();
     req.cancelled = [] { return interrupted(); };
+    errno = 0;
     return orvex::jobs::open_archive(req, out);
 }
 
@@ -210,7 +246,8 @@ void *Session::handle() const
 
 int Session::open_with(const std::string &folder, const std::optional<std::string> &password)
 {
-    return open_result(open_archive_at(folder, password, archive_), folder);
+    int rc = open_archive_at(folder, password, archive_);
+    return open_result(rc, folder, errno);
 }
 
 int Session::open(const SessionOptions &opt, std::optional<std::string> *used_password)
@@ -221,6 +258,7 @@ int Session::open(const SessionOptions &opt, std::optional<std::string> *used_pa
     // Without a password first: a folder that is not encrypted must not be
     // read with a key derived from one.
     int rc = open_archive_at(opt.folder, std::nullopt, archive_);
+    int err = errno;
     if (rc == 0 && have && !given.empty())
         print_error(opt.folder + " is not encrypted; the password given is not used");
     if (rc == -3 && !have)
@@ -228,13 +266,14 @@ int Session::open(const SessionOptions &opt, std::optional<std::string> *used_pa
     if (rc == -3 && have) {
         password = given;
         rc = open_archive_at(opt.folder, password, archive_);
+        err = errno;
     }
     if (rc == 0 && used_password)
         *used_password = password;
     std::fill(given.begin(), given.end(), '\0');
     if (password)
         std::fill(password->begin(), password->end(), '\0');
-    return open_result(rc, opt.folder);
+    return open_result(rc, opt.folder, err);
 }
 
 orvex::jobs::SessionOpener more_sessions(const std::string &folder, const std::optional<std::string> &password)

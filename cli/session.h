@@ -21,6 +21,10 @@ struct SessionOptions {
     bool json = false;
 };
 
+// Help texts of the FOLDER argument and of --version, the same everywhere.
+inline constexpr const char *kArchiveHelp = "backup folder, its job information file, or a container file";
+inline constexpr const char *kVersionHelp = "version number (default: the newest; a container has only 0)";
+
 // --password-file and --json, shared by every command that opens a folder.
 void add_session_options(CLI::App *cmd, SessionOptions &opt);
 

@@ -55,9 +55,9 @@ void register_stat(CLI::App &app, Action &action)
 {
     auto opt = std::make_shared<StatOptions>();
     CLI::App *cmd = app.add_subcommand("stat", "count folders, files and bytes below a folder of a backup");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     cmd->add_option("PATH", opt->path, "folder inside the backup (default: the root)");
-    cmd->add_option("--version", opt->version, "version number (default: the newest)")->check(CLI::NonNegativeNumber);
+    cmd->add_option("--version", opt->version, kVersionHelp)->check(CLI::NonNegativeNumber);
     add_session_options(cmd, *opt);
     cmd->callback([opt, &action] { action = [opt] { return run_stat(*opt); }; });
 }

@@ -78,9 +78,9 @@ void register_verify(CLI::App &app, Action &action)
 {
     auto opt = std::make_shared<VerifyOptions>();
     CLI::App *cmd = app.add_subcommand("verify", "read and check every chunk of files of a version, writing nothing");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     cmd->add_option("PATH", opt->paths, "files or folders inside the backup (default: the whole version)");
-    cmd->add_option("--version", opt->version, "version number (default: the newest)")->check(CLI::NonNegativeNumber);
+    cmd->add_option("--version", opt->version, kVersionHelp)->check(CLI::NonNegativeNumber);
     cmd->add_option("--threads", opt->threads, "files checked at once (default: one per core, at most 4)")
         ->check(CLI::Range(1u, 64u));
     add_session_options(cmd, *opt);

@@ -14,7 +14,7 @@ void register_versions(CLI::App &app, Action &action)
 {
     auto opt = std::make_shared<SessionOptions>();
     CLI::App *cmd = app.add_subcommand("versions", "list the versions of a backup folder");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     add_session_options(cmd, *opt);
     cmd->callback([opt, &action] {
         action = [opt] {

@@ -52,8 +52,9 @@ typedef int (*fs_vesk_restore_file_progress_cbk)(void *instance, int version_id,
 
 /* Opens the container `vesk_path`, with a new private folder under
  * `tmp_path` (readable by the owner only) that holds the extracted export
- * database. `decrypt_password` is accepted and not used. Sets the C
- * library's character-type locale to the user's default.
+ * database. `decrypt_password` is accepted and not used. The first open of
+ * the process sets the C library's character-type locale to the user's
+ * default.
  * 0 with *instance set; FS_VESK_ERR_NO_CONTAINER when the file does not
  * exist; FS_VESK_ERR_NOT_FOUND when it is not a VESK container;
  * FS_VESK_ERR_FAILURE otherwise (NULL paths, a truncated or damaged

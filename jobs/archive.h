@@ -80,8 +80,19 @@ struct OpenRequest {
     std::function<bool()> cancelled;
 };
 
-// Opens a session of the archive at `req.path`, choosing the library by
-// what is there. kOk with `out` set, or the library's result.
+// Which library reads what sits at a path.
+enum class ArchiveKind {
+    // A Trellis backup folder, its job information file, or nothing at all
+    // (the Trellis library reports what is missing).
+    TrellisFolder,
+    // Any other regular file: a container.
+    Container,
+};
+ArchiveKind archive_kind(const std::string &path);
+
+// Opens a session of the archive at `req.path` with the library that
+// archive_kind names. kOk with `out` set, or the library's result; after a
+// failure errno is the library's, for a more precise message.
 int open_archive(const OpenRequest &req, std::unique_ptr<Archive> &out);
 
 // Catalogue paths: "\\" is the root, names joined by backslashes after one

@@ -22,6 +22,8 @@ namespace orvex::vesk {
 
 namespace {
 
+constexpr const char *kDescriptorName = "vesk-descriptor";
+
 // The descriptor, its shared-memory file and its write-ahead log under the
 // names SQLite expects beside each other; removed when the owner goes.
 struct WorkFiles {
@@ -92,14 +94,11 @@ int prepare_work_prefix(fs_vesk_instance *s)
         OLOG(OLOG_ERROR, "%s: set hidden flag failed, %s", s->tmp_dir, errtext(errno));
     if (!s->work_prefix.empty())
         return 0;
-    // One prefix per session: the files go after every restore, and one name
-    // keeps the database opener's lock file from multiplying.
-    CharPtr uuid(uuid_get());
-    if (!uuid) {
-        OLOG(OLOG_ERROR, "failed to generate uuid, %s", errtext(errno));
-        return -1;
-    }
-    CharPtr prefix(prepend_s(s->tmp_dir, uuid.get()));
+    // One fixed name in the session's own folder: the files go after every
+    // restore, and the database opener leaves a lock file named after the
+    // database in the system's temporary folder, so a fresh name per file
+    // would leave one there for every file restored.
+    CharPtr prefix(prepend_s(s->tmp_dir, kDescriptorName));
     if (!prefix) {
         OLOG(OLOG_ERROR, "%s: preprend_s, %s", s->tmp_dir, errtext(ENOMEM));
         return fail(ENOMEM);

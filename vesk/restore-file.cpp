@@ -208,7 +208,7 @@ int restore_regular(fs_vesk_instance *s, const Entry &e, Target &t, bool replace
 int restore_entry(fs_vesk_instance *s, int version_id, const char *from, const char *to, void *cbk,
                   void *user_data, bool replace)
 {
-    if (!s || !from || !to)
+    if (!s || !from || !to || !*to)
         return fail(EINVAL);
     Entry e;
     if (find_entry(s, from, e) != 0 || check_names(e) != 0)
@@ -250,7 +250,7 @@ int result_of(int err)
 int restore_file(fs_vesk_instance *s, int version_id, const char *path, const char *dstpath, int overwrite,
                  fs_vesk_restore_file_progress_cbk cbk, void *user_data)
 {
-    if (!s || !path || !dstpath || !cbk)
+    if (!s || !path || !dstpath || !*dstpath || !cbk)
         return FS_VESK_ERR_FAILURE;
     OLOG(OLOG_DEBUG, "restore file: overwrite=%d", overwrite);
     if (overwrite != 0 && overwrite != 1) {

@@ -8,6 +8,7 @@
 #include "util/syscall.h"
 
 #include <clocale>
+#include <mutex>
 #include <new>
 #include <unistd.h>
 
@@ -90,12 +91,10 @@ int open_exportdb(fs_vesk_instance &s)
     r.size = hdr->exportdb_size > INT64_MAX ? -1 : static_cast<int64_t>(hdr->exportdb_size);
     if (check_range(&s, r, "export database", s.vesk->path) != 0)
         return -1;
-    CharPtr uuid(uuid_get());
-    if (!uuid) {
-        OLOG(OLOG_ERROR, "failed to generate uuid, %s", errtext(errno));
-        return -1;
-    }
-    CharPtr path(prepend_s(s.tmp_dir, uuid.get()));
+    // A fixed name in the session's own folder: the database opener leaves a
+    // lock file named after the database in the system's temporary folder,
+    // and a fresh name per session would leave one there for every session.
+    CharPtr path(prepend_s(s.tmp_dir, "vesk-export.db"));
     if (!path) {
         OLOG(OLOG_ERROR, "%s: prepend_s, %s", s.tmp_dir, errtext(ENOMEM));
         return -1;
@@ -119,7 +118,11 @@ int open_exportdb(fs_vesk_instance &s)
 
 int open_session(const char *vesk_path, void **instance, const char *tmp_path)
 {
-    std::setlocale(LC_CTYPE, "");
+    // The user's character set for names. Once per process: setlocale is
+    // not safe while other threads (sessions opened at the same time) use
+    // the locale.
+    static std::once_flag locale_once;
+    std::call_once(locale_once, [] { std::setlocale(LC_CTYPE, ""); });
     if (!vesk_path || !tmp_path || !instance)
         return FS_VESK_ERR_FAILURE;
     if (do_access(vesk_path, F_OK) != 0)

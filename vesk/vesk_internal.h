@@ -30,7 +30,7 @@ struct fs_vesk_instance {
     char msg[8192] = {};        // returned by fs_vesk_get_msg; nothing writes it
 
     std::string exportdb_path;
-    std::string work_prefix; // temporary descriptor files: this prefix plus their suffixes
+    std::string work_prefix; // temporary descriptor files: this path plus their suffixes
     bool vaults_loaded = false;
     std::map<std::pair<int64_t, int64_t>, std::pair<int64_t, int64_t>> vaults; // (hid, vid) -> (offset, size)
     std::vector<uint8_t> chunk_buf; // plain bytes of one chunk, kept between files

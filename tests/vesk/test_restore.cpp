@@ -152,6 +152,7 @@ TEST(VeskRestore, AMissingEntryFailsAfterAFailedReport)
     EXPECT_EQ(r.list[0].status, FS_VESK_STATUS_FAILED);
     EXPECT_TRUE(names_in(out.path()).empty());
     EXPECT_EQ(fs_vesk_restore_file(s.inst, 0, "\\docs\\readme.txt", (out / "x").c_str(), 0, nullptr, nullptr), -999);
+    EXPECT_EQ(fs_vesk_restore_file(s.inst, 0, "\\docs\\readme.txt", "", 0, &Reports::record, &r), -999);
     EXPECT_EQ(fs_vesk_restore_file(nullptr, 0, "\\docs\\readme.txt", (out / "x").c_str(), 0, &Reports::record, &r),
               -999);
 }

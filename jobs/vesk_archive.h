@@ -1,0 +1,42 @@
+// The job core's adapter over the container library (liborvex-vesk): one
+// file that carries a single exported state, shown as one version, 0.
+#pragma once
+
+#include "archive.h"
+
+namespace orvex::jobs {
+
+class VeskArchive final : public Archive {
+public:
+    // Takes over an open session of the library (closed with this object).
+    // `written` is the time its one version is listed with.
+    VeskArchive(void *inst, long long written) : inst_(inst), written_(written) {}
+    ~VeskArchive() override;
+    VeskArchive(const VeskArchive &) = delete;
+    VeskArchive &operator=(const VeskArchive &) = delete;
+
+    // Version 0, dated with the container file's modification time.
+    int list_versions(const std::function<bool(int, long long)> &on_version) override;
+    // Every call below gives kNoVersion for a version other than 0: the
+    // library itself would ignore the number and answer for the one state.
+    int list_folder(int version, const std::string &path, const std::function<bool(const Entry &)> &on_entry) override;
+    int stat_sum(int version, const std::string &path, Totals &out) override;
+    // Links, devices and FIFOs come back as empty regular files (the
+    // library's rule).
+    int restore_file(int version, const std::string &path, const std::string &dst, bool overwrite,
+                     const FileProgress &progress) override;
+    // Every chunk carries a signature, so nothing is left unchecked.
+    int verify_file(int version, const std::string &path, const FileProgress &progress, VerifyInfo &info) override;
+
+private:
+    void *inst_;
+    long long written_;
+};
+
+// Opens a container file. kNoVersion when nothing is there, kNotFound when
+// the file is not a container, kCancelled when `req.cancelled` already
+// answers true, kFailure otherwise (truncated or damaged, no room for the
+// working copy of its export database); on failure errno tells why.
+int open_vesk(const OpenRequest &req, std::unique_ptr<Archive> &out);
+
+} // namespace orvex::jobs
