@@ -8,6 +8,7 @@
 // failed or cancelled restore never leaves a partial file under the real
 // name, an existing file that is being replaced survives a failure, and a
 // link that sits at the destination is replaced, never written through.
+#include "trellis_chunk.h"
 #include "trellis_common.h"
 #include "trellis_raii.h"
 #include "trellis_tvt.h"
@@ -115,8 +116,8 @@ int read_entry_state(sqlite3 *db, sqlite3_stmt **st, long long path_id, int vers
     return 0;
 }
 
-// The descriptor database of `fd_vault_id`, brought into the working folder
-// first in temporary mode. Opened read-only with the defensive settings.
+} // namespace
+
 int open_descriptor(const TRELLIS_VESK_CLIENT *c, long long fd_vault_id, Db &db)
 {
     if (fd_vault_id < 0 || fd_vault_id > 9999999999999999LL) {
@@ -152,6 +153,53 @@ int open_descriptor(const TRELLIS_VESK_CLIENT *c, long long fd_vault_id, Db &db)
         return TV_FAILURE;
     return TV_OK;
 }
+
+ChunkReader::ChunkReader(void *engine, const std::string &db_home, const char *password)
+    : engine_(engine), db_home_(db_home)
+{
+    if (password && *password)
+        make_32bits_key(password, key_);
+}
+
+ChunkReader::~ChunkReader()
+{
+    OPENSSL_cleanse(key_, sizeof key_);
+}
+
+int ChunkReader::read(long long vid, long long voff, char *buf, int cap)
+{
+    if (voff < 0 || vid < INT32_MIN || vid > INT32_MAX) {
+        std::printf("chunk location out of range (vault %lld, offset %lld)\n", vid, voff);
+        return -1;
+    }
+    int n;
+    if (vid >= 0) {
+        // The engine takes 32-bit vault offsets: a larger one would read
+        // another chunk, so it is refused instead.
+        if (voff > static_cast<long long>(UINT32_MAX)) {
+            std::printf("vault offset %lld beyond what the restore engine can address\n", voff);
+            return -1;
+        }
+        const std::string name = vault_name(static_cast<uint64_t>(vid));
+        const std::string path = db_home_ + "/dedup/vault/" + name.substr(0, 21) + "/" + name + ".ovt";
+        n = restore_read_chunk(engine_, path.c_str(), static_cast<uint32_t>(voff), buf, static_cast<uint32_t>(cap));
+    } else {
+        const long long number = -vid;
+        if (number != tvt_number_ || !tvt_) {
+            const std::string name = vault_name(static_cast<uint64_t>(number));
+            const std::string path =
+                join(join(join(join(db_home_, "dedup"), "vault"), name.substr(0, 21)), name + ".tvt");
+            tvt_.reset(trellis_fopen(path, "rb"));
+            tvt_number_ = tvt_ ? number : -1;
+        }
+        n = tvt_ ? tvt_read_chunk_from(tvt_.get(), key_, voff, buf, cap) : TVT_OPEN;
+    }
+    if (n < 0)
+        std::printf("failed to read chunk, chunksize %d\n", n);
+    return n;
+}
+
+namespace {
 
 // The destination under construction: an unnamed file in the destination's
 // folder (O_TMPFILE) that gets its name only when complete, or, where the
@@ -383,20 +431,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
         return TV_FAILURE;
     char *const buf = rs.buf.get();
 
-    unsigned char key[32] = {0};
-    if (c->decrypt_password[0])
-        make_32bits_key(c->decrypt_password, key);
-    struct KeyWipe {
-        unsigned char *k;
-        ~KeyWipe() { OPENSSL_cleanse(k, 32); }
-    } wipe{key};
-
-    const std::string vault_dir = std::string(c->db_home) + "/dedup/vault";
-    struct FileCloser {
-        void operator()(FILE *f) const { std::fclose(f); }
-    };
-    std::unique_ptr<FILE, FileCloser> tvt;
-    long long tvt_number = -1;
+    ChunkReader reader(c->dedup_restore_instance, c->db_home, c->decrypt_password);
     bool have_last = false;
     long long last_vid = 0, last_voff = 0;
     int last_len = 0;
@@ -406,39 +441,14 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
         const long long file_offset = sqlite3_column_int64(st, 0);
         const long long vid = sqlite3_column_int64(st, 1);
         const long long voff = sqlite3_column_int64(st, 2);
-        if (file_offset < 0 || voff < 0 || vid < INT32_MIN || vid > INT32_MAX) {
-            std::printf("descriptor row out of range (file offset %lld, vault %lld, offset %lld)\n", file_offset,
-                        vid, voff);
+        if (file_offset < 0) {
+            std::printf("descriptor row out of range (file offset %lld)\n", file_offset);
             return TV_FAILURE;
         }
         if (!have_last || vid != last_vid || voff != last_voff) {
-            int n;
-            if (vid >= 0) {
-                // The engine takes 32-bit vault offsets: a larger one would
-                // read another chunk, so it is refused instead.
-                if (voff > static_cast<long long>(UINT32_MAX)) {
-                    std::printf("vault offset %lld beyond what the restore engine can address\n", voff);
-                    return TV_FAILURE;
-                }
-                const std::string name = vault_name(static_cast<uint64_t>(vid));
-                const std::string path = vault_dir + "/" + name.substr(0, 21) + "/" + name + ".ovt";
-                n = restore_read_chunk(c->dedup_restore_instance, path.c_str(), static_cast<uint32_t>(voff),
-                                       buf, kRestoreBufferSize);
-            } else {
-                const long long number = -vid;
-                if (number != tvt_number || !tvt) {
-                    const std::string name = vault_name(static_cast<uint64_t>(number));
-                    const std::string path =
-                        join(join(join(join(c->db_home, "dedup"), "vault"), name.substr(0, 21)), name + ".tvt");
-                    tvt.reset(trellis_fopen(path, "rb"));
-                    tvt_number = tvt ? number : -1;
-                }
-                n = tvt ? tvt_read_chunk_from(tvt.get(), key, voff, buf, kRestoreBufferSize) : TVT_OPEN;
-            }
-            if (n < 0) {
-                std::printf("failed to read chunk, chunksize %d\n", n);
+            const int n = reader.read(vid, voff, buf, kRestoreBufferSize);
+            if (n < 0)
                 return TV_FAILURE;
-            }
             have_last = true;
             last_vid = vid;
             last_voff = voff;
@@ -579,15 +589,13 @@ void set_chunk_write_hook(chunk_write_fn fn)
     g_write.store(fn, std::memory_order_relaxed);
 }
 
-int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
+void *make_restore_engine(const TRELLIS_VESK_CLIENT *client)
 {
-    if (!client)
-        return -1;
     const std::string vault_dir = join(join(client->db_home, "dedup"), "vault");
     void *inst = restore_create_instance();
     if (!inst) {
         std::printf("failed to create restore instance\n");
-        return -1;
+        return nullptr;
     }
     // A folder whose files all live in tvt vaults (or that has no data at
     // all) has no vault folder: the set-up goes on without it, quietly, as
@@ -616,8 +624,16 @@ int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
     }
     if (!ok) {
         restore_destroy_instance(inst);
-        return -1;
+        return nullptr;
     }
+    return inst;
+}
+
+int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
+{
+    void *inst = client ? make_restore_engine(client) : nullptr;
+    if (!inst)
+        return -1;
     client->dedup_restore_instance = inst;
     return 0;
 }
