@@ -16,10 +16,15 @@
 
 namespace orvex::cli {
 
-void add_session_options(CLI::App *cmd, SessionOptions &opt)
+void add_password_option(CLI::App *cmd, SessionOptions &opt)
 {
     cmd->add_option("--password-file", opt.password_file,
                     "file whose first line is the password (else ORVEX_PASSWORD, else a prompt)");
+}
+
+void add_session_options(CLI::App *cmd, SessionOptions &opt)
+{
+    add_password_option(cmd, opt);
     cmd->add_flag("--json", opt.json, "print JSON for scripts");
 }
 

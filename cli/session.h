@@ -19,6 +19,8 @@ struct SessionOptions {
 
 // --password-file and --json, shared by every command that opens a folder.
 void add_session_options(CLI::App *cmd, SessionOptions &opt);
+// --password-file alone, for commands without JSON output.
+void add_password_option(CLI::App *cmd, SessionOptions &opt);
 
 // The password from --password-file (first line), else ORVEX_PASSWORD;
 // `found` false when neither gives one. Throws when the file cannot be read.

@@ -266,7 +266,10 @@ int find(TRELLIS_VESK_CLIENT *c, int version, const char *pattern, int flags, tr
     if (f.tree.root(root) != TV_OK)
         return TV_FAILURE;
     Stmt scan;
-    if (scan.prepare(c->db, "SELECT rowid, pid, name FROM path WHERE pid IS NOT NULL") != SQLITE_OK)
+    // In the order the catalogue recorded the entries (the table itself, not
+    // an index of it).
+    const char *sql = "SELECT rowid, pid, name FROM path WHERE pid IS NOT NULL ORDER BY rowid";
+    if (scan.prepare(c->db, sql) != SQLITE_OK)
         return TV_FAILURE;
     sqlite3_stmt *st = scan.get();
     int rc;

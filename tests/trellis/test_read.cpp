@@ -4,11 +4,11 @@
 #include "trellis_fixture.h"
 
 #include "testkit/trellis_content.h"
+#include "testkit/trellis_inspect.h"
 
 #include <sqlite3.h>
 
 #include <cstring>
-#include <fstream>
 #include <thread>
 
 namespace {
@@ -71,64 +71,11 @@ struct File {
     }
 };
 
-struct Row {
-    long long offset, vault_id, vault_offset;
-};
+using Row = tt::ChunkLocation;
 
-// The chunk rows of `path` in `version`, read from the backup folder itself;
-// `desc` receives the descriptor file and `index` the file's index there.
-std::vector<Row> chunk_rows(const fs::path &dir, const std::string &path, int version, fs::path *desc = nullptr,
-                            long long *index = nullptr)
+std::vector<Row> chunk_rows(const fs::path &dir, const std::string &path, int version)
 {
-    sqlite3 *db = nullptr;
-    EXPECT_EQ(sqlite3_open((dir / tt::full_name(1)).c_str(), &db), SQLITE_OK);
-    auto one = [&](const std::string &sql, auto bind) {
-        sqlite3_stmt *st = nullptr;
-        EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr), SQLITE_OK);
-        bind(st);
-        std::vector<long long> row;
-        if (sqlite3_step(st) == SQLITE_ROW)
-            for (int i = 0; i < sqlite3_column_count(st); ++i)
-                row.push_back(sqlite3_column_int64(st, i));
-        sqlite3_finalize(st);
-        return row;
-    };
-    long long id = one("SELECT rowid FROM path WHERE pid IS NULL", [](sqlite3_stmt *) {})[0];
-    size_t at = 1;
-    while (at < path.size()) {
-        size_t end = std::min(path.find('\\', at), path.size());
-        const std::string name = path.substr(at, end - at);
-        id = one("SELECT rowid FROM path WHERE pid=? AND name=?", [&](sqlite3_stmt *st) {
-                 sqlite3_bind_int64(st, 1, id);
-                 sqlite3_bind_text(st, 2, name.c_str(), -1, SQLITE_TRANSIENT);
-             })[0];
-        at = end + 1;
-    }
-    auto h = one("SELECT fd_vault_id, fd_vault_index FROM history WHERE path_id=? AND version<=? ORDER BY version "
-                 "DESC LIMIT 1",
-                 [&](sqlite3_stmt *st) {
-                     sqlite3_bind_int64(st, 1, id);
-                     sqlite3_bind_int(st, 2, version);
-                 });
-    sqlite3_close(db);
-    const fs::path d = tt::descriptor_path(dir, h[0]);
-    if (desc)
-        *desc = d;
-    if (index)
-        *index = h[1];
-    std::vector<Row> rows;
-    EXPECT_EQ(sqlite3_open(d.c_str(), &db), SQLITE_OK);
-    sqlite3_stmt *st = nullptr;
-    sqlite3_prepare_v2(db,
-                       "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? ORDER BY "
-                       "file_offset",
-                       -1, &st, nullptr);
-    sqlite3_bind_int64(st, 1, h[1]);
-    while (sqlite3_step(st) == SQLITE_ROW)
-        rows.push_back({sqlite3_column_int64(st, 0), sqlite3_column_int64(st, 1), sqlite3_column_int64(st, 2)});
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return rows;
+    return tt::file_chunks(dir, path, version);
 }
 
 // The largest non-link file of the newest version with at least `chunks` chunks.
@@ -189,12 +136,12 @@ TEST(TrellisRead, RangesAtAndAcrossChunkBoundariesAndPastTheEnd)
         EXPECT_EQ(n, static_cast<int>(slice.size())) << "offset " << offset << " len " << len;
     };
     for (size_t i = 1; i < rows.size(); ++i) {
-        const long long b = rows[i].offset;
+        const long long b = rows[i].file_offset;
         expect(b - 1, 2);                                   // the last byte of one chunk and the first of the next
-        expect(b, static_cast<int>(rows[i].offset - rows[i - 1].offset)); // a whole chunk
-        expect(rows[i - 1].offset + 1, static_cast<int>(b - rows[i - 1].offset - 1)); // up to the boundary
+        expect(b, static_cast<int>(rows[i].file_offset - rows[i - 1].file_offset)); // a whole chunk
+        expect(rows[i - 1].file_offset + 1, static_cast<int>(b - rows[i - 1].file_offset - 1)); // up to the boundary
     }
-    expect(0, static_cast<int>(rows[3].offset + 5)); // across three chunks into a fourth
+    expect(0, static_cast<int>(rows[3].file_offset + 5)); // across three chunks into a fourth
     expect(size - 3, 10);                            // cut at the end
     expect(size, 10);                                // at the end: nothing
     expect(size + 4096, 10);                         // past it: nothing
@@ -204,7 +151,7 @@ TEST(TrellisRead, RangesAtAndAcrossChunkBoundariesAndPastTheEnd)
     EXPECT_EQ(n, -999);
     // Read backwards, one chunk at a time: the cache never hands back a wrong chunk.
     for (size_t i = rows.size(); i-- > 0;)
-        expect(rows[i].offset, 3);
+        expect(rows[i].file_offset, 3);
 }
 
 TEST(TrellisRead, LookupResultsAndEmptyFiles)
@@ -226,14 +173,6 @@ TEST(TrellisRead, LookupResultsAndEmptyFiles)
             char c;
             EXPECT_EQ(trellis_vesk_read_file(empty.f, 0, &c, 1), 0) << e.path;
         }
-}
-
-void damage(const fs::path &file, long long at, size_t len)
-{
-    std::fstream io(file, std::ios::in | std::ios::out | std::ios::binary);
-    io.seekp(at);
-    const std::string junk(len, '\x5a');
-    io.write(junk.data(), static_cast<std::streamsize>(junk.size()));
 }
 
 int restore_to(void *inst, int version, const std::string &path, const fs::path &dst)
@@ -258,9 +197,7 @@ TEST(TrellisRead, ADamagedChunkFailsItsRangesAndLeavesTheOthers)
     while (j + 1 < rows.size() && (same(j, j - 1) || same(j, j + 1) || same(j - 1, j + 1)))
         ++j;
     ASSERT_LT(j + 1, rows.size());
-    // Its stored bytes, beyond what their parities repair.
-    damage(tt::vault_path(k.dir.path(), static_cast<uint64_t>(rows[j].vault_id), false), rows[j].vault_offset + 140,
-           200);
+    tt::damage_ovt_chunk(k.dir.path(), rows[j]);
     Session s(k.path());
     ASSERT_EQ(s.rc, 0);
     File f(s.inst, version, e->path);
@@ -269,12 +206,12 @@ TEST(TrellisRead, ADamagedChunkFailsItsRangesAndLeavesTheOthers)
         return std::vector<uint8_t>(want.begin() + at, want.begin() + at + len);
     };
     int n = 0;
-    EXPECT_TRUE(f.range(rows[j - 1].offset, 100, &n) == slice(rows[j - 1].offset, 100));
-    f.range(rows[j].offset + 10, 100, &n);
+    EXPECT_TRUE(f.range(rows[j - 1].file_offset, 100, &n) == slice(rows[j - 1].file_offset, 100));
+    f.range(rows[j].file_offset + 10, 100, &n);
     EXPECT_EQ(n, -999);
-    f.range(rows[j].offset - 10, 20, &n); // starts in a good chunk
+    f.range(rows[j].file_offset - 10, 20, &n); // starts in a good chunk
     EXPECT_EQ(n, -999);
-    EXPECT_TRUE(f.range(rows[j + 1].offset, 10, &n) == slice(rows[j + 1].offset, 10));
+    EXPECT_TRUE(f.range(rows[j + 1].file_offset, 10, &n) == slice(rows[j + 1].file_offset, 10));
     // The restore refuses the same file.
     tk::TempDir out("read-restore");
     EXPECT_EQ(restore_to(s.inst, version, e->path, out / "x"), -999);
@@ -300,15 +237,14 @@ TEST(TrellisRead, ChunkMapsThatDoNotRebuildTheFileAreRefused)
         const tt::ManifestEntry *e = pick(k, 3);
         ASSERT_NE(e, nullptr);
         const int version = k.kit.manifest.versions.back().version;
-        fs::path desc;
-        long long index = 0;
-        const auto rows = chunk_rows(k.dir.path(), e->path, version, &desc, &index);
+        const auto rows = chunk_rows(k.dir.path(), e->path, version);
+        const tt::DescriptorRef desc = tt::file_descriptor(k.dir.path(), e->path, version);
         sqlite3 *db = nullptr;
-        ASSERT_EQ(sqlite3_open(desc.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_open(desc.file.c_str(), &db), SQLITE_OK);
         sqlite3_stmt *st = nullptr;
         ASSERT_EQ(sqlite3_prepare_v2(db, c.sql, -1, &st, nullptr), SQLITE_OK);
-        sqlite3_bind_int64(st, 1, index);
-        sqlite3_bind_int64(st, 2, rows[1].offset);
+        sqlite3_bind_int64(st, 1, desc.index);
+        sqlite3_bind_int64(st, 2, rows[1].file_offset);
         ASSERT_EQ(sqlite3_step(st), SQLITE_DONE);
         sqlite3_finalize(st);
         sqlite3_close(db);
