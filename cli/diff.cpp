@@ -3,6 +3,8 @@
 #include "session.h"
 #include "text.h"
 
+#include "names.h"
+
 #include "trellis_vesk.h"
 
 #include <nlohmann/json.hpp>
@@ -35,11 +37,11 @@ int on_difference(void *, const trellis_vesk_change_item *item, void *user)
          : item->change == TRELLIS_VESK_DELETED ? s->deleted
                                                 : s->changed)
             .push_back(path);
-        return 0;
+        return interrupted() ? 1 : 0;
     }
     const char mark = item->change == TRELLIS_VESK_ADDED ? '+' : item->change == TRELLIS_VESK_DELETED ? '-' : 'M';
-    std::fprintf(cli_out(), "%c %s\n", mark, printable(path).c_str());
-    return 0;
+    std::fprintf(cli_out(), "%c %s\n", mark, orvex::jobs::printable(path).c_str());
+    return interrupted() ? 1 : 0;
 }
 
 int run_diff(const DiffOptions &opt)
@@ -47,8 +49,11 @@ int run_diff(const DiffOptions &opt)
     Session s;
     if (int rc = s.open(opt))
         return rc;
+    void *h = s.trellis_handle("diff");
+    if (!h)
+        return EXIT_USAGE;
     Sink sink{opt.json};
-    int rc = trellis_vesk_diff(s.handle(), opt.from, opt.to, on_difference, &sink);
+    int rc = trellis_vesk_diff(h, opt.from, opt.to, on_difference, &sink);
     if (rc == -1) {
         print_error("no version " + std::to_string(opt.from) + " or no version " + std::to_string(opt.to));
         return EXIT_NOT_FOUND;
@@ -57,6 +62,8 @@ int run_diff(const DiffOptions &opt)
         print_error("cannot compare the versions (catalogue damaged?)");
         return EXIT_FAILURE_OTHER;
     }
+    if (interrupted())
+        return interrupted_exit_code(); // no JSON document cut short
     if (opt.json) {
         nlohmann::ordered_json o{{"added", sink.added}, {"deleted", sink.deleted}, {"changed", sink.changed}};
         std::fprintf(cli_out(), "%s\n", json_text(o).c_str());

@@ -4,6 +4,8 @@
 #include "session.h"
 #include "text.h"
 
+#include "names.h"
+
 #include "trellis_vesk.h"
 
 #include <nlohmann/json.hpp>
@@ -40,8 +42,8 @@ int on_match(void *, const trellis_vesk_entry *e, void *user)
                               {"mtime", e->mtime}});
     else
         std::fprintf(cli_out(), "%6d  %c %14lld  %s  %s\n", e->version_id, dir ? 'd' : '-', e->size,
-                     format_time(e->mtime).c_str(), printable(e->path).c_str());
-    return 0;
+                     format_time(e->mtime).c_str(), orvex::jobs::printable(e->path).c_str());
+    return interrupted() ? 1 : 0;
 }
 
 // Whole-path patterns in the catalogue's form: backslashes, one leading.
@@ -60,6 +62,9 @@ int run_find(const FindOptions &opt)
     Session s;
     if (int rc = s.open(opt))
         return rc;
+    void *h = s.trellis_handle("find");
+    if (!h)
+        return EXIT_USAGE;
     int version = TRELLIS_VESK_ALL_VERSIONS;
     if (!opt.all_versions)
         if (int rc = s.resolve_version(opt.version, version))
@@ -67,7 +72,7 @@ int run_find(const FindOptions &opt)
     const std::string pattern = opt.whole_path ? path_pattern(opt.pattern) : opt.pattern;
     const int flags = (opt.nocase ? TRELLIS_VESK_FIND_NOCASE : 0) | (opt.whole_path ? TRELLIS_VESK_FIND_PATH : 0);
     Sink sink{opt.json};
-    int rc = trellis_vesk_find(s.handle(), version, pattern.c_str(), flags, on_match, &sink);
+    int rc = trellis_vesk_find(h, version, pattern.c_str(), flags, on_match, &sink);
     if (rc == -1) {
         print_error("no version " + std::to_string(version));
         return EXIT_NOT_FOUND;
@@ -76,6 +81,8 @@ int run_find(const FindOptions &opt)
         print_error("cannot search the catalogue (damaged?)");
         return EXIT_FAILURE_OTHER;
     }
+    if (interrupted())
+        return interrupted_exit_code(); // no JSON document cut short
     if (opt.json)
         std::fprintf(cli_out(), "%s\n", json_text(sink.matches).c_str());
     return EXIT_OK;

@@ -3,6 +3,8 @@
 #include "session.h"
 #include "text.h"
 
+#include "names.h"
+
 #include "trellis_vesk.h"
 
 #include <nlohmann/json.hpp>
@@ -58,7 +60,7 @@ int on_step(void *, const trellis_vesk_change_item *item, void *user)
                      format_time(item->timestamp).c_str(), change_name(item->change), dir ? 'd' : '-', e.size,
                      format_time(e.mtime).c_str());
     }
-    return 0;
+    return interrupted() ? 1 : 0;
 }
 
 int run_history(const HistoryOptions &opt)
@@ -66,17 +68,22 @@ int run_history(const HistoryOptions &opt)
     Session s;
     if (int rc = s.open(opt))
         return rc;
+    void *h = s.trellis_handle("history");
+    if (!h)
+        return EXIT_USAGE;
     const std::string path = canonical_path(opt.path);
     Sink sink{opt.json};
-    int rc = trellis_vesk_history(s.handle(), path.c_str(), on_step, &sink);
+    int rc = trellis_vesk_history(h, path.c_str(), on_step, &sink);
     if (rc == -2) {
-        print_error(printable(path) + ": in no finished version");
+        print_error(orvex::jobs::printable(path) + ": in no finished version");
         return EXIT_NOT_FOUND;
     }
     if (rc != 0) {
-        print_error(printable(path) + ": cannot read its history (catalogue damaged?)");
+        print_error(orvex::jobs::printable(path) + ": cannot read its history (catalogue damaged?)");
         return EXIT_FAILURE_OTHER;
     }
+    if (interrupted())
+        return interrupted_exit_code(); // no JSON document cut short
     if (opt.json)
         std::fprintf(cli_out(), "%s\n", json_text(sink.steps).c_str());
     return EXIT_OK;

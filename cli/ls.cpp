@@ -2,7 +2,8 @@
 // a folder as they stood in a version (the newest by default).
 #include "session.h"
 
-#include "trellis_vesk.h"
+#include "archive.h"
+#include "names.h"
 
 #include <nlohmann/json.hpp>
 
@@ -27,28 +28,14 @@ struct Item {
 };
 
 // EXIT_OK, or the exit code with the error printed.
-int list_one(void *inst, int version, const std::string &path, std::vector<Item> &items)
+int list_one(orvex::jobs::Archive &archive, int version, const std::string &path, std::vector<Item> &items)
 {
     items.clear();
-    auto cb = [](void *, int, const char *, trellis_vesk_item *it, void *user) -> int {
-        static_cast<std::vector<Item> *>(user)->push_back(
-            {it->name, it->type == TRELLIS_VESK_DIR, it->size, it->mtime});
-        return 0;
-    };
-    int rc = trellis_vesk_list_folder(inst, version, path.c_str(), cb, &items);
-    if (rc == -1) {
-        print_error("no version " + std::to_string(version));
-        return EXIT_NOT_FOUND;
-    }
-    if (rc == -2) {
-        print_error(path + ": no such folder in version " + std::to_string(version));
-        return EXIT_NOT_FOUND;
-    }
-    if (rc != 0) {
-        print_error(path + ": cannot list (catalogue damaged?)");
-        return EXIT_FAILURE_OTHER;
-    }
-    return EXIT_OK;
+    int rc = archive.list_folder(version, path, [&](const orvex::jobs::Entry &e) {
+        items.push_back({e.name, e.is_dir, e.size, e.mtime});
+        return true;
+    });
+    return path_result(rc, path, version, "list");
 }
 
 nlohmann::ordered_json folder_json(const std::string &path, int version, const std::vector<Item> &items)
@@ -67,10 +54,10 @@ nlohmann::ordered_json folder_json(const std::string &path, int version, const s
 void print_text(const std::string &path, const std::vector<Item> &items, bool header)
 {
     if (header)
-        std::fprintf(cli_out(), "%s:\n", path.c_str());
+        std::fprintf(cli_out(), "%s:\n", orvex::jobs::printable(path).c_str());
     for (const auto &i : items)
         std::fprintf(cli_out(), "%c %14lld  %s  %s\n", i.is_dir ? 'd' : '-', i.size, format_time(i.mtime).c_str(),
-                    i.name.c_str());
+                    orvex::jobs::printable(i.name).c_str());
     if (header)
         std::fprintf(cli_out(), "\n");
 }
@@ -92,7 +79,7 @@ int run_ls(const LsOptions &opt)
         return rc;
     const std::string root = canonical_path(opt.path);
     std::vector<Item> items;
-    if (int rc = list_one(s.handle(), version, root, items))
+    if (int rc = list_one(s.archive(), version, root, items))
         return rc;
     if (!opt.recursive) {
         if (opt.json)
@@ -121,18 +108,19 @@ int run_ls(const LsOptions &opt)
             if (!i.is_dir)
                 continue;
             if (i.name.empty() || i.name.find('\\') != std::string::npos || i.name.find('/') != std::string::npos) {
-                print_error(path + ": skipping a folder whose name cannot be a path: \"" + i.name + "\"");
+                print_error(orvex::jobs::printable(path) + ": skipping a folder whose name cannot be a path: \"" +
+                            orvex::jobs::printable(i.name) + "\"");
                 result = EXIT_FAILURE_OTHER;
                 continue;
             }
             std::string sub = child_path(path, i.name);
             if (sub.size() > 4096) {
-                print_error(sub.substr(0, 64) + "...: path too long, not descended into");
+                print_error(orvex::jobs::printable(sub.substr(0, 64)) + "...: path too long, not descended into");
                 result = EXIT_FAILURE_OTHER;
                 continue;
             }
             std::vector<Item> sub_items;
-            if (int rc = list_one(s.handle(), version, sub, sub_items)) {
+            if (int rc = list_one(s.archive(), version, sub, sub_items)) {
                 result = rc;
                 continue;
             }

@@ -26,7 +26,10 @@ int main(int argc, char **argv)
         // Before any library call: their diagnostics must not mix with output
         // that scripts parse.
         orvex::cli::cli_out();
+        orvex::cli::install_signal_handlers();
         int rc = action ? action() : orvex::cli::EXIT_USAGE;
+        if (orvex::cli::interrupted())
+            rc = orvex::cli::interrupted_exit_code();
         std::fflush(orvex::cli::cli_out());
         return rc;
     } catch (const std::exception &e) {

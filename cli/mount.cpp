@@ -16,6 +16,8 @@
 #include "session.h"
 #include "text.h"
 
+#include "names.h"
+
 #include "trellis_vesk.h"
 
 #include <algorithm>
@@ -356,6 +358,8 @@ int prepare(const MountOptions &opt, Mounted &m)
     so.folder = std::filesystem::absolute(opt.folder, ec).string();
     if (int rc = m.session.open(so))
         return rc;
+    if (!m.session.trellis_handle("mount"))
+        return EXIT_USAGE;
     m.all_versions = opt.all_versions;
     if (int rc = m.session.versions(m.versions))
         return rc;
@@ -379,24 +383,40 @@ int serve(const MountOptions &opt, Mounted &m, Background &bg)
     }
     std::unique_ptr<struct fuse, void (*)(struct fuse *)> owner(f, fuse_destroy);
     if (fuse_mount(f, mountpoint.c_str()) != 0) {
-        print_error(printable(opt.mountpoint) + ": cannot mount there (FUSE device missing, or not permitted?)");
+        print_error(orvex::jobs::printable(opt.mountpoint) + ": cannot mount there (FUSE device missing, or not permitted?)");
         return EXIT_FAILURE_OTHER;
     }
+    // From here SIGINT, SIGTERM and SIGHUP end the loop (libfuse's handlers,
+    // which it installs only over the default action). The signals are held
+    // during the swap so none falls between the two handlers.
     struct fuse_session *se = fuse_get_session(f);
-    if (fuse_set_signal_handlers(se) != 0) {
+    sigset_t ends, before;
+    sigemptyset(&ends);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&ends, sig);
+    pthread_sigmask(SIG_BLOCK, &ends, &before);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(sig, SIG_DFL);
+    const bool handled = fuse_set_signal_handlers(se) == 0;
+    if (!handled)
+        install_signal_handlers();
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    if (!handled || interrupted()) {
         fuse_unmount(f);
-        print_error("cannot install the signal handlers");
-        return EXIT_FAILURE_OTHER;
+        if (!handled)
+            print_error("cannot install the signal handlers");
+        return handled ? interrupted_exit_code() : EXIT_FAILURE_OTHER;
     }
     if (opt.foreground)
         std::fprintf(stderr, "orvex-extract: %s mounted at %s; unmount it (fusermount3 -u) or press Ctrl+C to end\n",
                      opt.all_versions ? "every version" : ("version " + std::to_string(m.version)).c_str(),
-                     printable(mountpoint).c_str());
+                     orvex::jobs::printable(mountpoint).c_str());
     bg.report(EXIT_OK);
     // The loop ends with 0 after an unmount, or with the number of the
     // signal that asked it to end: both are the ordinary end.
     const int rc = fuse_loop_mt(f, 0);
     fuse_remove_signal_handlers(se);
+    install_signal_handlers(); // the clean-up below is not cut short by another one
     fuse_unmount(f);
     m.files.clear();
     return rc == 0 || rc == SIGINT || rc == SIGTERM || rc == SIGHUP ? EXIT_OK : EXIT_FAILURE_OTHER;
@@ -406,7 +426,7 @@ int run_mount(const MountOptions &opt)
 {
     std::error_code ec;
     if (!std::filesystem::is_directory(opt.mountpoint, ec)) {
-        print_error(printable(opt.mountpoint) + ": not a folder to mount on");
+        print_error(orvex::jobs::printable(opt.mountpoint) + ": not a folder to mount on");
         return EXIT_NOT_FOUND;
     }
     Background bg;

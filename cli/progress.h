@@ -1,39 +1,46 @@
-// A one-line progress bar on stderr (files, bytes, MB/s, ETA), drawn only
-// when stderr is a terminal, at most a few times a second. Thread-safe.
+// What orvex-extract shows while a job runs: a one-line progress bar on
+// stderr (files, bytes, speed, time left) when stderr is a terminal, and the
+// failures collected for the summary. Speed and time left come from the job
+// core, as in the desktop program.
 #pragma once
 
-#include <atomic>
-#include <chrono>
-#include <mutex>
+#include "job.h"
+
+#include <nlohmann/json.hpp>
+
 #include <string>
 
 namespace orvex::cli {
 
-class Progress {
+class JobView : public orvex::jobs::JobObserver {
 public:
-    Progress(long long files, long long bytes, bool enabled);
-    ~Progress();
-    void add_bytes(long long n);
-    void file_done();
+    explicit JobView(bool bar) : bar_(bar) {}
+    ~JobView() override { finish(); }
+
+    bool stop_requested() override;
+    void on_progress(const orvex::jobs::ProgressSnapshot &p) override;
+    void on_item(const orvex::jobs::ItemResult &r) override;
+
+    // A failure that happened outside the job (a PATH that does not exist).
+    void add_failure(const std::string &path, const std::string &message);
     // Clears the bar so the summary starts on a clean line.
     void finish();
-    double seconds() const;
-    long long bytes_done() const { return bytes_.load(); }
+    const nlohmann::ordered_json &failures() const { return failures_; }
 
     static bool stderr_is_terminal();
 
-private:
-    void draw(bool force);
+protected:
+    // Each finished item, after the failures are noted.
+    virtual void item(const orvex::jobs::ItemResult &) {}
 
-    const long long total_files_, total_bytes_;
-    const bool enabled_;
-    std::atomic<long long> files_{0}, bytes_{0};
-    std::chrono::steady_clock::time_point start_, last_draw_;
-    std::mutex mu_;
+private:
+    const bool bar_;
     bool drawn_ = false;
+    nlohmann::ordered_json failures_ = nlohmann::ordered_json::array();
 };
 
-// "1.5 MB" style, powers of 1000.
-std::string human_bytes(long long n);
+// JSON text of `j`; bytes that are not UTF-8 (names from a catalogue) are
+// replaced rather than failing the output.
+std::string dump_json(const nlohmann::ordered_json &j);
 
 } // namespace orvex::cli

@@ -1,13 +1,16 @@
 #include "session.h"
 
-#include "trellis_vesk.h"
+#include "names.h"
+#include "trellis_archive.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <csignal>
 #include <stdexcept>
+#include <thread>
 
 #if !defined(_WIN32)
 #include <termios.h>
@@ -92,16 +95,48 @@ std::string prompt_password(const std::string &folder, bool &found)
 #endif
 }
 
-Session::~Session()
+namespace {
+
+volatile std::sig_atomic_t g_signal = 0;
+
+void on_signal(int sig)
 {
-    if (inst_)
-        trellis_vesk_close(inst_);
+    g_signal = sig;
+}
+
+} // namespace
+
+bool interrupted()
+{
+    return g_signal != 0;
+}
+
+int interrupted_exit_code()
+{
+    return 128 + static_cast<int>(g_signal);
+}
+
+void install_signal_handlers()
+{
+#if !defined(_WIN32)
+    struct sigaction sa {};
+    sa.sa_handler = on_signal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = 0; // no restart: a prompt waiting for input gives up
+    for (int sig : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(sig, &sa, nullptr);
+#else
+    std::signal(SIGINT, on_signal);
+    std::signal(SIGTERM, on_signal);
+#endif
 }
 
 namespace {
 
 int open_result(int rc, const std::string &folder)
 {
+    if (rc == -5 && interrupted())
+        return interrupted_exit_code();
     switch (rc) {
     case 0:
         return EXIT_OK;
@@ -150,51 +185,93 @@ FILE *cli_out()
     return out;
 }
 
-int Session::open_with(const std::string &folder, const char *password)
+namespace {
+
+std::string temp_folder()
 {
     std::error_code ec;
     std::string temp = std::filesystem::temp_directory_path(ec).string();
-    int rc = trellis_vesk_open_v2(folder.c_str(), password, &inst_, ec ? nullptr : temp.c_str(), nullptr, nullptr);
-    if (rc != 0)
-        inst_ = nullptr;
-    return open_result(rc, folder);
+    return ec ? std::string() : temp;
+}
+
+int open_archive_at(const std::string &folder, const std::optional<std::string> &password,
+                    std::unique_ptr<orvex::jobs::Archive> &out)
+{
+    orvex::jobs::OpenRequest req;
+    req.path = folder;
+    req.password = password;
+    req.temp_folder = temp_folder();
+    req.cancelled = [] { return interrupted(); };
+    return orvex::jobs::open_archive(req, out);
+}
+
+} // namespace
+
+void *Session::handle() const
+{
+    auto *t = dynamic_cast<orvex::jobs::TrellisArchive *>(archive_.get());
+    return t ? t->handle() : nullptr;
+}
+
+void *Session::trellis_handle(const char *command) const
+{
+    void *h = handle();
+    if (!h)
+        print_error(std::string(command) + " works on backup folders only");
+    return h;
+}
+
+int Session::open_with(const std::string &folder, const std::optional<std::string> &password)
+{
+    return open_result(open_archive_at(folder, password, archive_), folder);
 }
 
 int Session::open(const SessionOptions &opt, std::optional<std::string> *used_password)
 {
     bool have = false;
-    std::string password = password_from_options(opt, have);
-    std::error_code ec;
-    std::string temp = std::filesystem::temp_directory_path(ec).string();
-    const char *temp_path = ec ? nullptr : temp.c_str();
-    int rc = trellis_vesk_open_v2(opt.folder.c_str(), have ? password.c_str() : nullptr, &inst_, temp_path, nullptr,
-                                  nullptr);
-    if (rc == -3 && !have) {
-        password = prompt_password(opt.folder, have);
-        if (have)
-            rc = trellis_vesk_open_v2(opt.folder.c_str(), password.c_str(), &inst_, temp_path, nullptr, nullptr);
+    std::string given = password_from_options(opt, have);
+    std::optional<std::string> password;
+    // Without a password first: a folder that is not encrypted must not be
+    // read with a key derived from one.
+    int rc = open_archive_at(opt.folder, std::nullopt, archive_);
+    if (rc == 0 && have && !given.empty())
+        print_error(opt.folder + " is not encrypted; the password given is not used");
+    if (rc == -3 && !have)
+        given = prompt_password(opt.folder, have);
+    if (rc == -3 && have) {
+        password = given;
+        rc = open_archive_at(opt.folder, password, archive_);
     }
     if (rc == 0 && used_password)
-        {
-        if (have)
-            *used_password = password;
-        else
-            used_password->reset();
-    }
-    std::fill(password.begin(), password.end(), '\0');
-    if (rc != 0)
-        inst_ = nullptr;
+        *used_password = password;
+    std::fill(given.begin(), given.end(), '\0');
+    if (password)
+        std::fill(password->begin(), password->end(), '\0');
     return open_result(rc, opt.folder);
+}
+
+orvex::jobs::SessionOpener more_sessions(const std::string &folder, const std::optional<std::string> &password)
+{
+    return [&folder, &password](std::unique_ptr<orvex::jobs::Archive> &out) {
+        return open_archive_at(folder, password, out);
+    };
+}
+
+unsigned session_count(unsigned threads)
+{
+    if (threads > 0)
+        return threads;
+    unsigned hw = std::thread::hardware_concurrency();
+    return hw == 0 ? 1 : std::min(hw, 4u);
 }
 
 int Session::versions(std::vector<Version> &out) const
 {
     out.clear();
-    auto cb = [](void *, trellis_vesk_version *v, void *user) -> int {
-        static_cast<std::vector<Version> *>(user)->push_back({v->version_id, v->timestamp});
-        return 0;
-    };
-    if (trellis_vesk_list_versions(inst_, cb, &out) != 0) {
+    if (archive_->list_versions([&](int version, long long time) {
+            out.push_back({version, time});
+            return true;
+        }) != 0) {
         print_error("cannot read the versions of the catalogue");
         return EXIT_FAILURE_OTHER;
     }
@@ -219,6 +296,23 @@ int Session::resolve_version(int requested, int &version) const
     for (const auto &v : all)
         version = std::max(version, v.version);
     return EXIT_OK;
+}
+
+int path_result(int rc, const std::string &path, int version, const std::string &what)
+{
+    switch (rc) {
+    case 0:
+        return EXIT_OK;
+    case -1:
+        print_error("no version " + std::to_string(version));
+        return EXIT_NOT_FOUND;
+    case -2:
+        print_error(orvex::jobs::printable(path) + ": no such folder in version " + std::to_string(version));
+        return EXIT_NOT_FOUND;
+    default:
+        print_error(orvex::jobs::printable(path) + ": cannot " + what + " (catalogue damaged?)");
+        return EXIT_FAILURE_OTHER;
+    }
 }
 
 std::string canonical_path(const std::string &path)

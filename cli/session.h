@@ -4,7 +4,11 @@
 
 #include "commands.h"
 
+#include "archive.h"
+#include "job.h"
+
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,21 +43,30 @@ FILE *cli_out();
 // One line on stderr: "orvex-extract: <text>".
 void print_error(const std::string &text);
 
-// An open folder; closed when the owner goes away.
+// An open backup; closed when the owner goes away.
 class Session {
 public:
     Session() = default;
-    ~Session();
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
 
     // An exit code; on EXIT_OK the session is open. Prints the error line.
+    // A password is used only when the backup needs one (a folder that is
+    // not encrypted opens without it, and a note says it was ignored).
     // `used_password` (may be NULL) receives the password that opened it,
-    // so more sessions of the same folder can be opened without asking.
+    // so more sessions of the same backup can be opened without asking.
     int open(const SessionOptions &opt, std::optional<std::string> *used_password = nullptr);
-    // Another session of a folder with a known password (NULL: none).
-    int open_with(const std::string &folder, const char *password);
-    void *handle() const { return inst_; }
+    // Another session of a backup with a known password (none: nullopt).
+    int open_with(const std::string &folder, const std::optional<std::string> &password);
+    orvex::jobs::Archive &archive() const { return *archive_; }
+    // Hands the open archive over; the session is closed afterwards.
+    std::unique_ptr<orvex::jobs::Archive> take() { return std::move(archive_); }
+    // The Trellis library's session, for calls only that library has
+    // (NULL for other kinds of backup).
+    void *handle() const;
+    // handle(), or NULL after an error line saying that `command` works on
+    // backup folders only.
+    void *trellis_handle(const char *command) const;
 
     struct Version {
         int version;
@@ -66,8 +79,27 @@ public:
     int resolve_version(int requested, int &version) const;
 
 private:
-    void *inst_ = nullptr;
+    std::unique_ptr<orvex::jobs::Archive> archive_;
 };
+
+// Opens more sessions of `folder` for a job on several sessions; the
+// password is read when a session opens, so it must outlive the job.
+orvex::jobs::SessionOpener more_sessions(const std::string &folder, const std::optional<std::string> &password);
+// Sessions for a job: `threads` when given, else one per core, at most 4.
+unsigned session_count(unsigned threads);
+
+// The exit code of a library result for `path` in `version` (EXIT_OK for
+// 0), with its error line printed; `what` names the call ("list", "sum").
+int path_result(int rc, const std::string &path, int version, const std::string &what);
+
+// True once SIGINT, SIGTERM or SIGHUP arrived (see install_signal_handlers).
+bool interrupted();
+// The exit code for the signal that arrived: 128 + its number.
+int interrupted_exit_code();
+// Catches SIGINT, SIGTERM and SIGHUP: work in progress is cancelled through
+// the libraries' callbacks, so working folders and temporary files are
+// removed before the process exits.
+void install_signal_handlers();
 
 // "\\" for the root; names joined with backslashes after one leading
 // backslash ('/' is taken as a separator too).

@@ -2,7 +2,8 @@
 // and files and their total size below a folder, at any depth.
 #include "session.h"
 
-#include "trellis_vesk.h"
+#include "archive.h"
+#include "names.h"
 
 #include <nlohmann/json.hpp>
 
@@ -29,32 +30,23 @@ int run_stat(const StatOptions &opt)
     const std::string path = canonical_path(opt.path);
     // The sum reports a missing path as a plain failure; the listing tells
     // "not found" apart.
-    auto stop = [](void *, int, const char *, trellis_vesk_item *, void *) -> int { return 1; };
-    int rc = trellis_vesk_list_folder(s.handle(), version, path.c_str(), stop, nullptr);
-    if (rc == -1) {
-        print_error("no version " + std::to_string(version));
-        return EXIT_NOT_FOUND;
-    }
-    if (rc == -2) {
-        print_error(path + ": no such folder in version " + std::to_string(version));
-        return EXIT_NOT_FOUND;
-    }
-    trellis_vesk_stat st{};
-    rc = trellis_vesk_get_stat_sum(s.handle(), version, path.c_str(), &st);
-    if (rc != 0) {
-        print_error(path + ": cannot sum (catalogue damaged?)");
-        return EXIT_FAILURE_OTHER;
-    }
+    int rc = s.archive().list_folder(version, path, [](const orvex::jobs::Entry &) { return false; });
+    if (rc == -1 || rc == -2)
+        return path_result(rc, path, version, "list");
+    orvex::jobs::Totals st;
+    rc = s.archive().stat_sum(version, path, st);
+    if (rc != 0)
+        return path_result(rc, path, version, "sum");
     if (opt.json) {
         nlohmann::ordered_json o;
         o["path"] = path;
-        o["folder_count"] = st.folder_count;
-        o["file_count"] = st.file_count;
-        o["total_size"] = st.total_size;
+        o["folder_count"] = st.folders;
+        o["file_count"] = st.files;
+        o["total_size"] = st.bytes;
         std::fprintf(cli_out(), "%s\n", o.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
     } else {
-        std::fprintf(cli_out(), "%s (version %d): %d folders, %d files, %lld bytes\n", path.c_str(), version, st.folder_count,
-                    st.file_count, st.total_size);
+        std::fprintf(cli_out(), "%s (version %d): %lld folders, %lld files, %lld bytes\n",
+                     orvex::jobs::printable(path).c_str(), version, st.folders, st.files, st.bytes);
     }
     return EXIT_OK;
 }

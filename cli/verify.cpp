@@ -2,14 +2,12 @@
 // reads and checks every chunk of the selected files (signatures, repair,
 // decryption, decompression) without writing anything, and lists the files
 // that fail.
-#include "parallel.h"
-#include "plan.h"
 #include "progress.h"
+#include "selection.h"
 #include "session.h"
 
-#include "trellis_common.h"
-
-#include <nlohmann/json.hpp>
+#include "job.h"
+#include "names.h"
 
 #include <memory>
 
@@ -17,94 +15,63 @@ namespace orvex::cli {
 
 namespace {
 
+namespace oj = orvex::jobs;
+
 struct VerifyOptions : SessionOptions {
     int version = -1;
     std::vector<std::string> paths;
     unsigned threads = 0;
 };
 
-struct FileCheck {
-    const PlanItem *item;
-    int rc = 1; // 1: not checked
-};
-
-struct Tick {
-    Progress *bar;
-    long long size;
-    float last = 0;
-};
-
-int on_tick(float progress, void *user)
-{
-    auto *t = static_cast<Tick *>(user);
-    if (t->size > 0 && progress > t->last) {
-        t->bar->add_bytes(static_cast<long long>((progress - t->last) / 100.0f * static_cast<float>(t->size)));
-        t->last = progress;
-    }
-    return 0;
-}
-
 int run_verify(const VerifyOptions &opt)
 {
-    FILE *out = cli_out();
     Session s;
     std::optional<std::string> password;
     int version = -1;
-    Plan plan;
-    if (int rc = open_and_plan(s, opt, opt.version, opt.paths, &password, version, plan))
+    std::vector<oj::Selection> selection;
+    std::vector<SelectionError> errors;
+    if (int rc = open_and_select(s, opt, opt.version, opt.paths, std::string(), password, version, selection,
+                                 errors))
         return rc;
-
-    std::vector<FileCheck> checks;
-    for (const PlanItem &item : plan.items)
-        if (!item.is_dir)
-            checks.push_back({&item});
-    Progress bar(plan.files, plan.bytes, Progress::stderr_is_terminal());
-    std::atomic<bool> stop{false};
-    run_jobs(
-        s, opt.folder, password, thread_count(opt.threads), checks.size(),
-        [&](void *inst, size_t i) {
-            Tick t{&bar, checks[i].item->size};
-            checks[i].rc = orvex::trellis::verify_file(static_cast<TRELLIS_VESK_CLIENT *>(inst), version,
-                                                       checks[i].item->src.c_str(), on_tick, &t);
-            bar.file_done();
-        },
-        stop);
-    bar.finish();
+    JobView view(!opt.json && JobView::stderr_is_terminal());
+    for (const auto &e : errors)
+        view.add_failure(e.path, e.message);
+    oj::JobOptions jo;
+    jo.mode = oj::Mode::Verify;
+    jo.sessions = session_count(opt.threads);
+    oj::Summary sum = oj::run_job(s.archive(), more_sessions(opt.folder, password), selection, jo, view);
     if (password)
         std::fill(password->begin(), password->end(), '\0');
+    view.finish();
 
-    long long ok = 0, bytes = 0;
-    nlohmann::ordered_json failures = nlohmann::ordered_json::array();
-    for (const auto &e : plan.errors)
-        failures.push_back({{"path", e.src}, {"error", e.message}});
-    for (const FileCheck &c : checks) {
-        if (c.rc == 0) {
-            ++ok;
-            bytes += c.item->size;
-        } else {
-            failures.push_back({{"path", c.item->src},
-                                {"error", c.rc == -2 ? "no such file in this version"
-                                                     : "damaged or missing chunk, or wrong password"}});
-        }
-    }
+    FILE *out = cli_out();
+    const oj::Counters &n = sum.counters;
+    const size_t failed = view.failures().size();
     if (opt.json) {
         nlohmann::ordered_json j;
         j["version"] = version;
-        j["files"] = ok;
-        j["bytes"] = bytes;
-        j["failed"] = failures.size();
-        j["seconds"] = bar.seconds();
-        j["failures"] = failures;
-        std::fprintf(out, "%s\n", j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
+        j["files"] = n.files;
+        j["bytes"] = n.bytes;
+        j["failed"] = failed;
+        j["seconds"] = sum.seconds;
+        j["failures"] = view.failures();
+        j["unchecked_chunks"] = n.unchecked_chunks;
+        std::fprintf(out, "%s\n", dump_json(j).c_str());
     } else {
-        for (const auto &f : failures)
-            std::fprintf(out, "FAILED %s: %s\n", f["path"].get<std::string>().c_str(),
-                         f["error"].get<std::string>().c_str());
-        std::fprintf(out, "verified %lld files (%s) in %.1f s; failed %zu\n", ok, human_bytes(bytes).c_str(),
-                     bar.seconds(), failures.size());
+        for (const auto &f : view.failures())
+            std::fprintf(out, "FAILED %s: %s\n", oj::printable(f["path"].get<std::string>()).c_str(),
+                         oj::printable(f["error"].get<std::string>()).c_str());
+        std::fprintf(out, "verified %lld files (%s) in %.1f s; failed %zu\n", n.files,
+                     oj::human_bytes(n.bytes).c_str(), sum.seconds, failed);
+        if (n.unchecked_chunks > 0)
+            std::fprintf(out, "note: %lld chunks carry no digest; they were read and decoded but could not be "
+                              "checked against their original bytes\n",
+                         n.unchecked_chunks);
     }
     std::fflush(out);
-    return failures.empty() ? EXIT_OK : EXIT_FAILURE_OTHER;
+    if (interrupted())
+        return interrupted_exit_code();
+    return failed == 0 ? EXIT_OK : EXIT_FAILURE_OTHER;
 }
 
 void register_verify(CLI::App &app, Action &action)

@@ -1,11 +1,17 @@
 #include "MainWindow.h"
 
+#include "About.h"
 #include "AppPaths.h"
+#include "EventLog.h"
 #include "Hcommon/FolderDialog.h"
 #include "Hcommon/Logger.h"
 #include "Hcommon/MessageBox.h"
+#include "LicenseInfo.h"
 #include "OrvexExToolSettings.h"
+#include "Region.h"
 #include "RestoreJobManager.h"
+#include "UpdateChecker.h"
+#include "UpdateDialog.h"
 #include "VeskFileInfo.h"
 #include "VeskMain.h"
 #include "VeskOpener.h"
@@ -14,13 +20,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
-#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -97,6 +101,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(this, &MainWindow::updateNotifySignal, this, &MainWindow::updateNotify);
     connect(this, &MainWindow::updateLanguageSignal, this, &MainWindow::updateLanguage);
     connect(m_browser, &VeskFileInfo::hideJobsWindowRequested, this, &MainWindow::hideJobsWindow);
+    m_updater = new UpdateChecker(QString::fromLatin1(kVersion), this);
+    connect(m_updater, &UpdateChecker::checkFinished, this, [this](const UpdateResult &result) {
+        m_lastUpdate = result;
+        emit updateNotifySignal();
+    });
     connect(m_browser, &VeskFileInfo::folderClosed, this, [this] {
         if (!m_browser->hasFolder())
             m_stack->setCurrentWidget(m_welcome);
@@ -197,13 +206,12 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     OrvexExToolSettings::instance()->loadGlobalSettingsInfo();
-    // The Region dialog and the automatic update check come with the update
-    // check; the timer is only armed once.
+    // Not from inside the show event: the window appears first, then asks.
+    if (OrvexExToolSettings::instance()->global().region == 0)
+        QTimer::singleShot(0, this, &MainWindow::showRegionAtStart);
     if (!m_updateRequested) {
         m_updateRequested = true;
-        m_updateTimer = new QTimer(this);
-        m_updateTimer->setSingleShot(true);
-        connect(m_updateTimer, &QTimer::timeout, this, &MainWindow::checkUpdate);
+        m_updater->scheduleAutomatic(UpdateChecker::automaticDelayMs());
     }
     const QStringList args = QCoreApplication::arguments();
     for (int i = 0; i < args.size(); ++i)
@@ -228,7 +236,15 @@ void MainWindow::createRestoreJobManager()
     m_jobs = new RestoreJobManager(this);
     m_jobs->hide();
     connect(m_jobs, &RestoreJobManager::jobCountChanged, this, &MainWindow::updateJobCount);
+    connect(m_jobs, &RestoreJobManager::veskRemovedSignal, this, &MainWindow::removeVeskFinshed);
+    connect(m_jobs, &RestoreJobManager::showEventLogSignal, this, &MainWindow::showLogWindow);
+    m_browser->setJobManager(m_jobs);
     updateJobCount(m_jobs->jobCount());
+}
+
+RestoreJobManager *MainWindow::jobManager() const
+{
+    return m_jobs;
 }
 
 void MainWindow::hideJobsWindow()
@@ -248,36 +264,13 @@ void MainWindow::showJobsWindow()
 void MainWindow::showLogWindow()
 {
     hideJobsWindow();
-    // A plain view of the event log until the event log viewer arrives.
-    QDialog dialog(this);
-    dialog.setWindowTitle(tr("Event Logs"));
-    dialog.setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_24.png")));
-    dialog.resize(760, 480);
-    auto *view = new QPlainTextEdit(&dialog);
-    view->setReadOnly(true);
-    Logger::instance()->flush();
-    view->setPlainText(Logger::instance()->readLines(QString()).join(QLatin1Char('\n')));
-    auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(view);
+    EventLog dialog(this);
     dialog.exec();
 }
 
 void MainWindow::showAboutWindow()
 {
-    QDialog dialog(this);
-    dialog.setWindowTitle(tr("About"));
-    dialog.setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_24.png")));
-    auto *layout = new QVBoxLayout(&dialog);
-    auto *maker = new QLabel(&dialog);
-    maker->setPixmap(QPixmap(QStringLiteral(":/images/halvern.png")));
-    auto *icon = new QLabel(&dialog);
-    icon->setPixmap(QPixmap(QStringLiteral(":/images/app_icon/Orvex_64.png")));
-    auto *name = new QLabel(QStringLiteral("<b>%1</b>").arg(tr("Orvex Extract Tool")), &dialog);
-    auto *version = new QLabel(tr("Version: %1").arg(QString::fromLatin1(kVersion)), &dialog);
-    for (QLabel *l : {maker, icon, name, version}) {
-        l->setAlignment(Qt::AlignCenter);
-        layout->addWidget(l);
-    }
+    About dialog(QString::fromLatin1(kVersion), this);
     dialog.exec();
 }
 
@@ -332,21 +325,60 @@ void MainWindow::languageChanged(QAction *action)
     }
 }
 
-void MainWindow::settingsActionClicked(bool) {}
+Region *MainWindow::regionDialog() const
+{
+    return m_region;
+}
+
+UpdateDialog *MainWindow::updateDialog() const
+{
+    return m_updateDialog;
+}
+
+void MainWindow::showRegionAtStart()
+{
+    // Shown without blocking: the window stays live behind the modal dialog.
+    if (m_region || OrvexExToolSettings::instance()->global().region != 0)
+        return;
+    m_region = new Region(this);
+    m_region->setAttribute(Qt::WA_DeleteOnClose);
+    m_region->show();
+}
+
+void MainWindow::settingsActionClicked(bool)
+{
+    if (m_region) {
+        m_region->raise();
+        m_region->activateWindow();
+        return;
+    }
+    Region dialog(this);
+    dialog.exec();
+}
 
 void MainWindow::checkForUpdateActionClicked(bool)
 {
-    if (m_updateTimer)
-        m_updateTimer->stop();
     m_updateRequested = true;
-    QTimer::singleShot(100, this, &MainWindow::checkUpdate);
+    m_updater->checkNow();
 }
 
-void MainWindow::checkUpdate() {}
+void MainWindow::updateNotify()
+{
+    if (!m_lastUpdate.worthShowing())
+        return;
+    // The result arrives from a worker: shown without a nested event loop.
+    if (m_updateDialog)
+        m_updateDialog->close();
+    m_updateDialog = new UpdateDialog(m_lastUpdate, this);
+    m_updateDialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_updateDialog->show();
+}
 
-void MainWindow::updateNotify() {}
-
-void MainWindow::licenceInfoActionClicked(bool) {}
+void MainWindow::licenceInfoActionClicked(bool)
+{
+    LicenseInfo dialog(this);
+    dialog.exec();
+}
 
 void MainWindow::exitActionClicked(bool)
 {
@@ -361,6 +393,10 @@ void MainWindow::updateJobCount(int jobcount)
 
 void MainWindow::removeVeskFinshed(bool ret, QString path)
 {
+    // The job may name the folder in the other separator form.
+    for (const QString &opened : m_browser->openedPaths())
+        if (AppPaths::toLibraryPath(opened) == AppPaths::toLibraryPath(path))
+            path = opened;
     if (ret && m_browser->currentPath() == path) {
         m_stack->setCurrentWidget(m_welcome);
         m_browser->closeShownFolder();
@@ -380,10 +416,7 @@ void MainWindow::shutdown()
     if (m_shutDown)
         return;
     m_shutDown = true;
-    if (m_updateTimer) {
-        m_updateTimer->stop();
-        m_updateTimer->disconnect();
-    }
+    m_updater->shutdown();
     if (m_jobs) {
         m_jobs->shutdown();
         m_jobs->hide();

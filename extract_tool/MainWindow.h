@@ -3,9 +3,9 @@
 #pragma once
 
 #include "LanguageTable.h"
+#include "UpdateNotification.h"
 
 #include <QMainWindow>
-#include <QMutex>
 #include <QPointer>
 
 class QActionGroup;
@@ -13,8 +13,10 @@ class QMenu;
 class QPushButton;
 class QStackedWidget;
 class QLabel;
-class QTimer;
+class Region;
 class RestoreJobManager;
+class UpdateChecker;
+class UpdateDialog;
 class VeskFileInfo;
 class VeskMain;
 
@@ -30,7 +32,12 @@ public:
     VeskFileInfo *browserPage() const { return m_browser; }
     QStackedWidget *pages() const { return m_stack; }
     QPushButton *jobBadge() const { return m_badge; }
+    RestoreJobManager *jobManager() const;
     LanguageTable &languageTable() { return m_languages; }
+    UpdateChecker *updateChecker() const { return m_updater; }
+    // The dialogs the program raises by itself (null when none is open).
+    Region *regionDialog() const;
+    UpdateDialog *updateDialog() const;
     static QString shortVersion();
 
     // Closes without asking about unfinished tasks (the exit hook of the
@@ -61,8 +68,8 @@ private slots:
     void openVeskFile(QString veskfilepath);
     void updateLanguage();
     void updateNotify();
-    void checkUpdate();
     void createRestoreJobManager();
+    void showRegionAtStart();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -94,9 +101,11 @@ private:
     QAction *m_licenceAction = nullptr;
 
     QPointer<RestoreJobManager> m_jobs;
-    QTimer *m_updateTimer = nullptr;
+    UpdateChecker *m_updater = nullptr;
     bool m_updateRequested = false;
-    QMutex m_updateMutex;
+    UpdateResult m_lastUpdate;
+    QPointer<Region> m_region;
+    QPointer<UpdateDialog> m_updateDialog;
     bool m_shownOnce = false;
     bool m_forceClose = false;
     bool m_shutDown = false;

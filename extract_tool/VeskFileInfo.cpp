@@ -1,14 +1,19 @@
 #include "VeskFileInfo.h"
 
+#include "AppPaths.h"
 #include "CheckBoxHeader.h"
+#include "ExtractionFlow.h"
 #include "Hcommon/FolderDialog.h"
 #include "Hcommon/MessageBox.h"
 #include "Hcommon/QUserListCtrlCheckBox.h"
+#include "JobLogic.h"
+#include "RestoreJobManager.h"
 #include "VeskOpener.h"
 
 #include <QComboBox>
 #include <climits>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QFileInfo>
@@ -68,7 +73,7 @@ QString highlight(qint64 n)
 
 } // namespace
 
-VeskFileInfo::VeskFileInfo(QWidget *parent) : QWidget(parent)
+VeskFileInfo::VeskFileInfo(QWidget *parent) : QWidget(parent), m_flow(std::make_unique<ExtractionFlow>(this))
 {
     setObjectName(QStringLiteral("browserPage"));
     setAttribute(Qt::WA_StyledBackground, true);
@@ -869,6 +874,7 @@ BrowserLogic::SelectionCounts VeskFileInfo::selectionCounts() const
 
 void VeskFileInfo::updateSummary()
 {
+    m_extract->setEnabled(m_current && !m_current->checked.isEmpty());
     const BrowserLogic::SelectionCounts c = selectionCounts();
     m_selectedLabel->setText(tr("Selected: %1 Folders, %2 Files").arg(highlight(c.folders), highlight(c.files)));
     m_sizeLabel->setText(tr("Estimated Restore Size: %1")
@@ -943,7 +949,7 @@ void VeskFileInfo::fileListWidgetCellDoubleClicked(int row, int column)
         showEntries(info->key());
         return;
     }
-    showNotYet();
+    openFileFromTable(*info);
 }
 
 void VeskFileInfo::folderTreeContextMenu(QPoint pos)
@@ -953,6 +959,7 @@ void VeskFileInfo::folderTreeContextMenu(QPoint pos)
         return;
     QMenu menu(this);
     QAction *extract = menu.addAction(QIcon(QStringLiteral(":/images/bt_extract.png")), tr("Extract"));
+    extract->setEnabled(m_extract->isEnabled());
     connect(extract, &QAction::triggered, this, &VeskFileInfo::extractActionClicked);
     menu.exec(m_tree->viewport()->mapToGlobal(pos));
 }
@@ -976,23 +983,117 @@ void VeskFileInfo::showOpenFileWindow()
 
 void VeskFileInfo::showExtractFileWindow()
 {
-    showNotYet();
+    startExtraction(false);
 }
 
 void VeskFileInfo::extractActionClicked(bool)
 {
-    showNotYet();
+    startExtraction(false);
 }
 
 void VeskFileInfo::extractAllActionClicked(bool)
 {
-    showNotYet();
+    startExtraction(true);
 }
 
-void VeskFileInfo::showNotYet()
+void VeskFileInfo::setJobManager(RestoreJobManager *manager)
 {
-    Hcommon::showMessage(QMessageBox::Information, tr("Orvex Extract Tool"),
-                         tr("Extraction is not available in this version yet."), QMessageBox::Ok, window());
+    m_jobs = manager;
+}
+
+void VeskFileInfo::setExtractionFlow(ExtractionFlow *flow)
+{
+    m_flow.reset(flow);
+}
+
+// "Extract" takes the checked entries into the chosen folder; "Extract All"
+// takes every entry at the root of every version, each version into
+// "<chosen>/<folder name>/<yyyyMMdd_HHmm>".
+void VeskFileInfo::startExtraction(bool all)
+{
+    if (!m_current || !m_jobs)
+        return;
+    emit hideJobsWindowRequested();
+    Opened *folder = m_current;
+    QVector<VeskItemInfo *> picked;
+    std::vector<StatVeskFileListThread::Request> sums;
+    if (all) {
+        for (VeskItemInfo *root : folder->model.versionRoots()) {
+            picked += folder->model.entries(root->key());
+            sums.push_back({root->key(), root->versionId, root->fullPath()});
+        }
+    } else {
+        for (VeskItemInfo *info : qAsConst(folder->checked))
+            if (!info->name.isEmpty())
+                picked << info;
+        std::sort(picked.begin(), picked.end(), [](const VeskItemInfo *a, const VeskItemInfo *b) {
+            return a->key() < b->key();
+        });
+        for (VeskItemInfo *info : qAsConst(picked))
+            if (info->isFolder == 1 && !info->statKnown)
+                sums.push_back({info->key(), info->versionId, info->fullPath()});
+    }
+    if (picked.isEmpty())
+        return;
+    // The estimate needs every selected folder's total.
+    std::vector<StatVeskFileListThread::Result> totals;
+    if (!m_flow->sumFolders(folder->session, sums, &totals) || m_current != folder)
+        return;
+    qint64 estimate = 0;
+    for (const StatVeskFileListThread::Result &r : totals)
+        if (r.code == 0)
+            estimate += all ? r.stat.bytes : 0;
+    if (!all) {
+        for (const StatVeskFileListThread::Result &r : totals)
+            if (VeskItemInfo *info = folder->model.find(r.key); info && r.code == 0) {
+                info->folderCount = r.stat.folders;
+                info->fileCount = r.stat.files;
+                info->totalSize = r.stat.bytes;
+                info->statKnown = true;
+            }
+        for (const VeskItemInfo *info : qAsConst(picked))
+            estimate += qMax<qint64>(0, info->totalSize);
+    }
+    ExtractionFlow::Choice choice;
+    if (!m_flow->choose(estimate, folder->path, &choice) || m_current != folder)
+        return;
+
+    orvex::jobs::JobDefinition job;
+    job.source = folder->path.toStdString();
+    job.password = folder->session->password().toStdString();
+    job.estimated_size = estimate;
+    job.target = choice.target.toStdString();
+    job.extract_all = all;
+    job.policy = choice.policy;
+    QHash<int, QString> versionFolders;
+    if (all)
+        for (const VeskItemInfo *root : folder->model.versionRoots())
+            versionFolders.insert(root->versionId, QDir::toNativeSeparators(
+                                                       choice.target + QLatin1Char('/') + VeskOpener::displayName(folder->path) +
+                                                       QLatin1Char('/') + JobLogic::versionFolderName(root->mtime)));
+    for (const VeskItemInfo *info : qAsConst(picked)) {
+        VeskItemInfo item = *info;
+        item.checkState = Qt::Checked;
+        item.dstFolderPath = all ? versionFolders.value(info->versionId) : choice.target;
+        job.items.push_back(JobLogic::toJobItem(item));
+    }
+    if (m_jobs->addJob(std::move(job)) == 0)
+        m_flow->showTooManyJobs();
+}
+
+// A double-click on a file: it is extracted to the temporary folder and
+// opened with its application.
+void VeskFileInfo::openFileFromTable(const VeskItemInfo &info)
+{
+    if (!m_current)
+        return;
+    const QString temp = AppPaths::tempFolder();
+    QDir().mkpath(temp);
+    VeskItemInfo item = info;
+    item.checkState = Qt::Checked;
+    item.openFile = true;
+    item.dstFolderPath = QDir::toNativeSeparators(temp);
+    m_flow->extractAndOpen(m_current->path, m_current->session->password(), item);
 }
 
 void VeskFileInfo::queryCancel()

@@ -23,6 +23,8 @@
 #include <vector>
 
 class CheckBoxHeader;
+class ExtractionFlow;
+class RestoreJobManager;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -51,6 +53,13 @@ public:
     QString currentPath() const;
     QStringList openedPaths() const;
     bool isBusy() const;
+
+    // Where extractions become background tasks (set by the main window).
+    void setJobManager(RestoreJobManager *manager);
+    // Replaces the questions of an extraction (tests answer them); the page
+    // owns it.
+    void setExtractionFlow(ExtractionFlow *flow);
+    QPushButton *extractButton() const { return m_extract; }
 
     // For tests and measurements.
     FolderModel *model() const;
@@ -136,7 +145,8 @@ private:
     void updateSummary();
     VeskItemInfo *rowItem(int row) const;
     void retire(QThread *thread);
-    void showNotYet();
+    void startExtraction(bool all);
+    void openFileFromTable(const VeskItemInfo &info);
 
     std::vector<std::unique_ptr<Opened>> m_folders;
     Opened *m_current = nullptr;
@@ -149,6 +159,9 @@ private:
     bool m_pendingInitial = false;
     StatVeskFileListThread *m_stat = nullptr;
     std::vector<QPointer<QThread>> m_retired;
+
+    QPointer<RestoreJobManager> m_jobs;
+    std::unique_ptr<ExtractionFlow> m_flow;
 
     BrowserLogic::PageInfo m_page;
     bool m_sortAscending[4] = {true, true, true, true};

@@ -5,7 +5,9 @@
 #include "file.h"
 #include "sqldb.h"
 
+#include <algorithm>
 #include <cstring>
+#include <sqlite3.h>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -32,19 +34,11 @@ std::vector<DescriptorRow> rows_for_vault(const VaultWriter &vault, uint64_t fof
     return rows;
 }
 
-void write_descriptor(const std::filesystem::path &path, const DescriptorHeader &header,
-                      const std::vector<DescriptorRow> &rows)
+namespace {
+
+// The header row of `header` with the counts taken from `rows`.
+filehdr_t make_header(const DescriptorHeader &header, const std::vector<DescriptorRow> &rows)
 {
-    std::error_code ec;
-    std::filesystem::create_directories(path.parent_path(), ec);
-    for (const char *suffix : {"", "-wal", "-shm"})
-        std::filesystem::remove(path.string() + suffix, ec);
-
-    file_t *file = file_open(path.string().c_str(), &descriptor_operations, OS_O_RDWR | OS_O_CREAT,
-                             FILE_FLAG_CHECKPOINT, nullptr);
-    if (!file)
-        throw std::runtime_error("descriptor open failed: " + path.string() + ": " + std::strerror(errno));
-
     filehdr_t hdr{};
     hdr.hash_algo = header.hash_algo;
     hdr.cmp_algo = header.cmp_algo;
@@ -73,19 +67,25 @@ void write_descriptor(const std::filesystem::path &path, const DescriptorHeader 
     hdr.attr.mtime = header.mtime;
     hdr.attr.atime = header.mtime;
     hdr.attr.ctime = header.mtime;
+    return hdr;
+}
 
-    auto fail = [&](const std::string &what) {
-        file_close(file);
-        throw std::runtime_error(what + " failed: " + path.string());
-    };
+void insert_header(file_t *file, filehdr_t &hdr)
+{
     descriptor_data_t d{};
     d.cmd = DSC_INSERT_HEADER;
     d.hdr = &hdr;
     if (file->fops->insert(file, &d) != 0)
-        fail("header insert");
+        throw std::runtime_error(std::string("header insert failed: ") + file->path);
+}
+
+// Inserts rows [first, last) in one transaction.
+void insert_rows(file_t *file, const std::vector<DescriptorRow> &rows, size_t first, size_t last)
+{
     if (sqldb_begin_transaction(file->sdb) != 0)
-        fail("begin");
-    for (const auto &r : rows) {
+        throw std::runtime_error(std::string("begin failed: ") + file->path);
+    for (size_t i = first; i < last; ++i) {
+        const DescriptorRow &r = rows[i];
         descriptor_data_t row{};
         row.cmd = DSC_INSERT_MAPDB;
         row.hid = r.hid;
@@ -102,13 +102,66 @@ void write_descriptor(const std::filesystem::path &path, const DescriptorHeader 
         row.hash_len = static_cast<int>(hash.size());
         if (file->fops->insert(file, &row) != 0) {
             sqldb_rollback_transaction(file->sdb);
-            fail("row insert");
+            throw std::runtime_error(std::string("row insert failed: ") + file->path);
         }
     }
     if (sqldb_commit_transaction(file->sdb) != 0)
-        fail("commit");
+        throw std::runtime_error(std::string("commit failed: ") + file->path);
+}
+
+file_t *open_descriptor(const std::filesystem::path &path, int file_flags)
+{
+    file_t *file = file_open(path.string().c_str(), &descriptor_operations, OS_O_RDWR | OS_O_CREAT, file_flags,
+                             nullptr);
+    if (!file)
+        throw std::runtime_error("descriptor open failed: " + path.string() + ": " + std::strerror(errno));
+    return file;
+}
+
+} // namespace
+
+void write_descriptor(const std::filesystem::path &path, const DescriptorHeader &header,
+                      const std::vector<DescriptorRow> &rows)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    for (const char *suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(path.string() + suffix, ec);
+
+    file_t *file = open_descriptor(path, FILE_FLAG_CHECKPOINT);
+    filehdr_t hdr = make_header(header, rows);
+    try {
+        insert_header(file, hdr);
+        insert_rows(file, rows, 0, rows.size());
+    } catch (...) {
+        file_close(file);
+        throw;
+    }
     if (file_close(file) != 0)
         throw std::runtime_error("descriptor close failed: " + path.string());
+}
+
+LiveDescriptor::LiveDescriptor(const std::filesystem::path &path, const DescriptorHeader &header,
+                               const std::vector<DescriptorRow> &rows, size_t wal_from)
+{
+    wal_from = std::min(wal_from, rows.size());
+    write_descriptor(path, header, std::vector<DescriptorRow>(rows.begin(), rows.begin() + wal_from));
+    file_ = open_descriptor(path, 0);
+    try {
+        // Nothing may reach the database file before the copies are taken.
+        sqlite3_exec(file_->sdb, "PRAGMA wal_autocheckpoint=0;", nullptr, nullptr, nullptr);
+        filehdr_t hdr = make_header(header, rows);
+        insert_header(file_, hdr);
+        insert_rows(file_, rows, wal_from, rows.size());
+    } catch (...) {
+        file_close(file_);
+        throw;
+    }
+}
+
+LiveDescriptor::~LiveDescriptor()
+{
+    file_close(file_);
 }
 
 } // namespace orvex::testkit

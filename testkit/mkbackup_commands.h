@@ -1,7 +1,9 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <functional>
+#include <string>
 
 namespace orvex::testkit {
 
@@ -13,5 +15,8 @@ using MkbackupRegistrar = void (*)(CLI::App &app, MkbackupAction &action);
 //   static const bool registered = add_mkbackup_command(&register_my_command);
 bool add_mkbackup_command(MkbackupRegistrar registrar);
 void register_mkbackup_commands(CLI::App &app, MkbackupAction &action);
+
+// "64K", "1M", "2G", "4096": bytes. Throws std::invalid_argument.
+uint64_t parse_size(const std::string &text);
 
 } // namespace orvex::testkit

@@ -17,23 +17,6 @@ namespace orvex::testkit {
 
 namespace {
 
-// "64K", "1M", "4096": bytes.
-uint64_t parse_size(const std::string &text)
-{
-    size_t used = 0;
-    unsigned long long v = std::stoull(text, &used);
-    std::string unit = text.substr(used);
-    if (unit == "K" || unit == "k" || unit == "KiB")
-        v <<= 10;
-    else if (unit == "M" || unit == "m" || unit == "MiB")
-        v <<= 20;
-    else if (unit == "G" || unit == "g" || unit == "GiB")
-        v <<= 30;
-    else if (!unit.empty())
-        throw std::invalid_argument("bad size " + text);
-    return v;
-}
-
 void register_trellis_command(CLI::App &app, MkbackupAction &action)
 {
     struct Options {

@@ -116,7 +116,7 @@ std::array<uint8_t, 32> tvt_key(const std::string &password)
 }
 
 std::vector<uint8_t> tvt_record(const std::vector<uint8_t> &plain, bool encrypt, bool compress,
-                                const std::array<uint8_t, 32> &key, uint64_t seed)
+                                const std::array<uint8_t, 32> &key, uint64_t seed, TvtDigestField digest)
 {
     std::vector<uint8_t> data;
     if (!encrypt && !compress) {
@@ -145,7 +145,10 @@ std::vector<uint8_t> tvt_record(const std::vector<uint8_t> &plain, bool encrypt,
     rec[8] = encrypt ? 1 : 0;
     rec[9] = compress ? 1 : 0;
     put_le64(rec.data() + 16, data.size());
-    SHA256(plain.data(), plain.size(), rec.data() + 24);
+    if (digest == TvtDigestField::Content)
+        SHA256(plain.data(), plain.size(), rec.data() + 24);
+    else if (digest == TvtDigestField::Stored)
+        SHA256(data.data(), data.size(), rec.data() + 24);
     rec.insert(rec.end(), data.begin(), data.end());
     return rec;
 }

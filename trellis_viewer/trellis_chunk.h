@@ -25,10 +25,13 @@ public:
     ChunkReader &operator=(const ChunkReader &) = delete;
 
     // The chunk at `vault_offset` of vault `vault_id` (>= 0 ovt, < 0 tvt of
-    // the negated number) into `buf` of `cap` bytes. The content length, or a
-    // negative value after a printed message (damaged, missing, wrong key,
-    // location out of range).
-    int read(long long vault_id, long long vault_offset, char *buf, int cap);
+    // the negated number) into `buf` of `cap` bytes. ovt chunks are checked
+    // by the engine (signature, repair), tvt chunks against their digest
+    // field; `unchecked` (may be null) counts tvt chunks read that carry no
+    // digest. The content length, or a negative value after a printed message
+    // naming the vault and the offset (damaged, missing, not a regular file,
+    // wrong key, location out of range).
+    int read(long long vault_id, long long vault_offset, char *buf, int cap, long long *unchecked = nullptr);
 
 private:
     struct FileCloser {
@@ -46,7 +49,8 @@ private:
 void *make_restore_engine(const TRELLIS_VESK_CLIENT *client);
 
 // The descriptor database of `fd_vault_id`, brought into the working folder
-// first in temporary mode, opened read-only. TV_OK or TV_FAILURE.
+// first in temporary mode, opened read-only with the defensive settings.
+// TV_OK, TV_SHORT_WRITE (the working folder's disk is full) or TV_FAILURE.
 int open_descriptor(const TRELLIS_VESK_CLIENT *c, long long fd_vault_id, Db &db);
 
 } // namespace orvex::trellis

@@ -68,6 +68,8 @@ std::string join(const std::string &a, const std::string &b);
 int is_folder_exist(const std::string &path);
 int is_file_exist(const std::string &path);
 FILE *trellis_fopen(const std::string &path, const char *mode);
+// Creates one folder readable by its owner only (0700): every folder the
+// library makes holds working copies. 0 or -1.
 int trellis_mkdir(const std::string &dir);
 int trellis_stat(const std::string &path, struct stat *st);
 // Text before the last separator ('\\', and '/' on POSIX); -1 without one or
@@ -78,7 +80,28 @@ int list_folder_names(const std::string &dir, std::vector<std::string> &names);
 // Removes a folder tree; a symbolic link is removed as a link, never
 // followed. 0, or -1.
 int remove_directory(const std::string &path);
-// 0, -1 short write, -2 cancelled, -999 source/destination not openable.
+// Files of a backup folder (job information file, catalogues, descriptors,
+// vaults) may be anything a medium or a hostile folder holds. They are opened
+// for reading without blocking (a FIFO or a device never hangs the caller)
+// and without following a final link; anything but a regular file is
+// refused with a message naming it. A descriptor, or -1 with errno (ELOOP for
+// a link, EINVAL for another kind).
+int open_backup_file(const std::string &path);
+// The same as a "rb" stream; NULL on failure.
+FILE *fopen_backup_file(const std::string &path);
+// For files that SQLite opens itself: 0 when `path` is a regular file (not a
+// link); else -1 with errno (ENOENT when nothing is there; a message for any
+// other kind).
+int check_backup_file(const std::string &path);
+// A copy in the working folder: created or emptied with mode 0600, never
+// through a link, a FIFO or a device. A descriptor, or -1 with errno.
+int create_working_copy(const std::string &path);
+// Writes all `len` bytes at `offset` (through the test hook when one is
+// set). `len`, or -1 with errno (ENOSPC when the medium took nothing more).
+ssize_t write_all_at(int fd, const char *data, size_t len, int64_t offset);
+// 0, -1 short write (errno tells a full disk), -2 cancelled, -999 source or
+// destination not openable (or not a regular file). The destination is
+// created with mode 0600.
 int copy_file_v2(const std::string &src_path, const std::string &dest_path, const char *folder_name,
                  const std::string &file_name, cancel_cbk callback, void *user_data);
 int copy_file(const std::string &src_path, const std::string &dest_path, const char *folder_name,
@@ -135,6 +158,9 @@ struct attr_info {
     long long size;
     long long mtime;
 };
+// An attribute record shorter than this lacks the size (bytes 12..19) or the
+// time (from byte 20): a file with such a record is not restored.
+constexpr int kAttrMinBytes = 24;
 attr_info parse_attr(const void *blob, int len);
 // Indexes that the listing and the path lookup need, on the viewer copy.
 void ensure_viewer_indexes(sqlite3 *db);
@@ -146,13 +172,18 @@ int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client);
 // Releases what restores kept in the session (see restore_state).
 void release_restore_state(TRELLIS_VESK_CLIENT *client);
 // Reads and checks every chunk of the file at `path` in `version` without
-// writing anything. `progress` (may be NULL) gets the percent read after
-// each chunk; non-zero cancels. Results as trellis_vesk_restore_file.
+// writing anything, as a restore would (digests, coverage of the recorded
+// size, attribute record). `progress` (may be NULL) gets the percent read
+// after each chunk; non-zero cancels. `unchecked_chunks` (may be NULL) is
+// increased by the number of tvt chunks read that carry no digest (an
+// all-zero field), which could not be checked. Results as
+// trellis_vesk_restore_file.
 typedef int (*verify_progress_fn)(float progress, void *user_data);
 int verify_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, verify_progress_fn progress,
-                void *user_data);
-// Test seam: replaces pwrite for the chunk writes of every restore (NULL
-// restores pwrite). Lets tests make the disk "full".
+                void *user_data, long long *unchecked_chunks = nullptr);
+// Test seam: replaces pwrite for every write of restored chunks and of copies
+// into the working folder (NULL restores pwrite). Lets tests make the disk
+// "full".
 typedef ssize_t (*chunk_write_fn)(int fd, const void *data, size_t len, int64_t offset);
 void set_chunk_write_hook(chunk_write_fn fn);
 

@@ -8,7 +8,13 @@
  * holds a 64-byte encryption header under AES-256-ECB with the vault key, and
  * the cipher text under AES-256-CBC with the content key and salt of that
  * header, padded with 1 to 16 bytes whose value is their count. A compressed
- * content is a zlib stream. */
+ * content is a zlib stream.
+ *
+ * The header's `sha256` field is the chunk's only protection (AES-CBC
+ * authenticates nothing). The reader accepts a chunk whose decoded content
+ * has that SHA-256 digest; failing that, one whose stored chunk data has it;
+ * an all-zero field means the chunk carries no digest and is read unchecked.
+ * Anything else is a damaged chunk (TVT_DIGEST). */
 #ifndef TRELLIS_TVT_H
 #define TRELLIS_TVT_H
 
@@ -25,7 +31,7 @@ typedef struct trellis_tvt_header {
     unsigned char compress; /* non-zero: content is a zlib stream */
     unsigned char reserved[6];
     int64_t chunk_size;     /* little-endian; chunk data bytes that follow */
-    unsigned char sha256[32];
+    unsigned char sha256[32]; /* SHA-256 of the content (or of the chunk data); zero: none */
 } TRELLIS_TVT_HEADER;
 
 typedef struct h_ec_v1_encrypt_header {
@@ -46,7 +52,8 @@ enum tvt_result {
     TVT_SIZE = -2,   /* chunk_size not positive or beyond the buffer */
     TVT_SHORT = -3,  /* chunk data shorter than chunk_size */
     TVT_KEY = -4,    /* wrong magic or wrong key (also: padding out of range) */
-    TVT_OPEN = -5    /* vault file not openable */
+    TVT_OPEN = -5,   /* vault file not openable (or not a regular file) */
+    TVT_DIGEST = -6  /* content matches neither reading of its digest */
 };
 
 ORVEX_EXTERN_C_END
@@ -63,9 +70,21 @@ inline constexpr int kTvtSkipped = TVT_SKIPPED_BYTES;
 inline constexpr int kTvtEncryptHeader = TVT_ENCRYPT_HEADER_BYTES;
 inline constexpr int kRestoreBufferSize = TVT_RESTORE_BUFFER_SIZE;
 
+// How a chunk that was read was checked against its digest field.
+enum class TvtDigest {
+    Content, // SHA-256 of the decoded content
+    Stored,  // SHA-256 of the stored chunk data
+    None,    // all-zero field: no digest, read unchecked
+};
+
 // The reader on an already open vault stream (the restore keeps the last
-// tvt vault open between chunks). The content length or a tvt_result.
-int tvt_read_chunk_from(FILE *f, const unsigned char key[32], long long offset, char *buf, int buffer_size);
+// tvt vault open between chunks). The content length or a tvt_result;
+// `digest` (may be null) tells how a chunk that was read was checked.
+int tvt_read_chunk_from(FILE *f, const unsigned char key[32], long long offset, char *buf, int buffer_size,
+                        TvtDigest *digest = nullptr);
+
+// A short text for a tvt_result, for messages.
+const char *tvt_result_text(int result);
 
 } // namespace orvex::trellis
 #endif

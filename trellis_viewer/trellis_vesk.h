@@ -100,10 +100,12 @@ TRELLIS_VESK_API int trellis_vesk_open_v2(const char *vesk_path, const char *dec
                                           void *user_data) ORVEX_NOEXCEPT;
 
 /* Ordinal 7. Opens a backup folder (or its job information file).
- * `decrypt_password`, `temp_path` and `callback` may be NULL. When
- * `temp_path` is an existing folder the working folder lives there (a fresh
- * "trellis-XXXXXX" sub-folder when `create_random_folder` is 1) and is removed
- * at close; otherwise the working folder is the backup folder itself.
+ * `decrypt_password`, `temp_path` and `callback` may be NULL. With a
+ * `temp_path` the working folder lives there (a fresh "trellis-XXXXXX"
+ * sub-folder, mode 0700, when `create_random_folder` is 1) and is removed at
+ * close; a `temp_path` that is not an existing, writable folder fails the
+ * open (-999) rather than writing anywhere else. With a NULL or empty
+ * `temp_path` the working folder is the backup folder itself.
  * 0 with *trellis_vesk_inst set; -1 path neither folder nor file; -2 job
  * information file not openable; -3 password missing or wrong; -4 short
  * write of a catalogue copy; -5 cancelled; -999 other failure. */
@@ -125,11 +127,32 @@ TRELLIS_VESK_API int trellis_vesk_restore_file(void *trellis_vesk_inst, int vers
                                                void *user_data) ORVEX_NOEXCEPT;
 
 /* Ordinal 10. Reads the chunk record at `offset` of a tvt vault with the
- * 32-byte `key` into `buf`. The content length, or -1 header/memory/inflate
- * failure, -2 chunk size not positive or beyond `buffer_size`, -3 short chunk
- * data, -4 wrong magic or key, -5 vault not openable. */
+ * 32-byte `key` into `buf` and checks it against the record's digest (the
+ * content's SHA-256, else that of the stored chunk data; an all-zero digest
+ * means none). The content length, or -1 header/memory/inflate failure, -2
+ * chunk size not positive or beyond `buffer_size`, -3 short chunk data, -4
+ * wrong magic or key, -5 vault not openable (also: not a regular file), -6
+ * content that matches neither reading of its digest. */
 TRELLIS_VESK_API int tvt_read_chunk(char *tvt_path, char *key, long long offset, char *buf,
                                     int buffer_size) ORVEX_NOEXCEPT;
+
+/* What a verify saw besides its result. */
+typedef struct trellis_vesk_verify_info {
+    long long unchecked_chunks; /* tvt chunks read that carry no digest */
+} trellis_vesk_verify_info;
+
+/* Percent of the file read and checked; a non-zero result cancels. */
+typedef int (*trellis_vesk_verify_progress_cbk)(void *trellis_vesk_inst, int version_id, const char *path,
+                                                float progress, void *user_data);
+
+/* Ordinal 11. Reads and checks every chunk of one file of `version_id`
+ * (signatures, repair from parities, decryption, decompression) without
+ * writing anything. `progress_cbk` and `info` may be NULL; `info` is filled
+ * as far as the check went. 0, -1 no such version, -2 no such path, -999
+ * a damaged or missing chunk, a cancel, or another failure. */
+TRELLIS_VESK_API int trellis_vesk_verify_file(void *trellis_vesk_inst, int version_id, const char *path,
+                                              trellis_vesk_verify_progress_cbk progress_cbk,
+                                              trellis_vesk_verify_info *info, void *user_data) ORVEX_NOEXCEPT;
 
 /* ---- Finding, history, differences and reading single files ------------
  *

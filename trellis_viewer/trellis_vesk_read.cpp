@@ -85,7 +85,13 @@ int OpenFile::open(TRELLIS_VESK_CLIENT *c, int version, const char *path)
         std::printf("%s is a folder in version %d\n", path, version);
         return TV_FAILURE;
     }
-    // A link reads as the empty file a restore makes of it.
+    // An attribute record too short for the size and time fails, as the
+    // restore of the entry does, instead of reading as an empty file. A link
+    // reads as the empty file a restore makes of it.
+    if (s.attr.size() < static_cast<size_t>(kAttrMinBytes)) {
+        std::printf("attribute record of %s is %zu bytes, too short for its size and time\n", path, s.attr.size());
+        return TV_FAILURE;
+    }
     size_ = s.link.empty() ? s.size : 0;
     if (size_ < 0) {
         std::printf("%s: recorded size %lld out of range\n", path, size_);

@@ -3,31 +3,29 @@
 // the library's own reader), the destination file and its time, and the
 // check-only walk behind verify_file.
 //
-// The destination is written under a fresh temporary name in its folder and
-// renamed over `dst_path` only once every byte and the time are in place: a
-// failed or cancelled restore never leaves a partial file under the real
-// name, an existing file that is being replaced survives a failure, and a
-// link that sits at the destination is replaced, never written through.
+// The destination is a pending file (util/pending_file.h) named `dst_path`
+// only once every byte and the time are in place: a failed or cancelled
+// restore never leaves a partial file under the real name, an existing file
+// that is being replaced survives a failure, and a link that sits at the
+// destination is replaced, never written through.
 #include "trellis_chunk.h"
 #include "trellis_common.h"
 #include "trellis_raii.h"
 #include "trellis_tvt.h"
 
 #include "restore.h"
+#include "util/pending_file.h"
 
 #include <openssl/crypto.h>
 #include <openssl/sha.h>
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <random>
 
 #if !defined(_WIN32)
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -35,29 +33,6 @@
 namespace orvex::trellis {
 
 namespace {
-
-std::atomic<chunk_write_fn> g_write{nullptr};
-
-ssize_t write_at(int fd, const char *data, size_t len, int64_t offset)
-{
-    chunk_write_fn hook = g_write.load(std::memory_order_relaxed);
-    size_t done = 0;
-    while (done < len) {
-        ssize_t n = hook ? hook(fd, data + done, len - done, offset + static_cast<int64_t>(done))
-                         : ::pwrite(fd, data + done, len - done, static_cast<off_t>(offset + done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return -1;
-        }
-        if (n == 0) {
-            errno = ENOSPC; // no progress: the medium took nothing more
-            return -1;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return static_cast<ssize_t>(done);
-}
 
 std::string fmt016(long long v)
 {
@@ -83,6 +58,7 @@ struct EntryState {
     bool is_link = false;
     bool is_dir = false;
     bool deleted = false;
+    int attr_len = 0; // bytes of the attribute record
 };
 
 // 0 with the state, -1 no row, -999 failure. `*st` is kept by the caller.
@@ -106,7 +82,8 @@ int read_entry_state(sqlite3 *db, sqlite3_stmt **st, long long path_id, int vers
         return TV_FAILURE;
     out.fd_vault_id = sqlite3_column_int64(*st, 0);
     out.fd_vault_index = sqlite3_column_int64(*st, 1);
-    attr_info a = parse_attr(sqlite3_column_blob(*st, 2), sqlite3_column_bytes(*st, 2));
+    out.attr_len = sqlite3_column_bytes(*st, 2);
+    attr_info a = parse_attr(sqlite3_column_blob(*st, 2), out.attr_len);
     out.size = a.size;
     out.mtime = a.mtime; // the full 64-bit value, never cut to 32 bits
     const unsigned char *link = sqlite3_column_text(*st, 3);
@@ -138,10 +115,14 @@ int open_descriptor(const TRELLIS_VESK_CLIENT *c, long long fd_vault_id, Db &db)
             // Copied under a private name and renamed: a copy cut short is
             // never taken for the descriptor by a later restore.
             std::string part = file + ".part";
-            if (copy_file(source, local_dir, nullptr, part) != 0) {
+            if (int rc = copy_file(source, local_dir, nullptr, part); rc != 0) {
+                // A full working folder is a full disk, not a damaged backup.
+                const bool full = rc == -1 && (errno == ENOSPC || errno == EDQUOT);
+                if (full)
+                    std::printf("cannot copy %s into the working folder: the disk is full\n", source.c_str());
                 std::error_code ec;
                 std::filesystem::remove(native_path(join(local_dir, part)), ec);
-                return TV_FAILURE;
+                return full ? TV_SHORT_WRITE : TV_FAILURE;
             }
             std::error_code ec;
             std::filesystem::rename(native_path(join(local_dir, part)), native_path(path), ec);
@@ -166,193 +147,55 @@ ChunkReader::~ChunkReader()
     OPENSSL_cleanse(key_, sizeof key_);
 }
 
-int ChunkReader::read(long long vid, long long voff, char *buf, int cap)
+int ChunkReader::read(long long vid, long long voff, char *buf, int cap, long long *unchecked)
 {
     if (voff < 0 || vid < INT32_MIN || vid > INT32_MAX) {
         std::printf("chunk location out of range (vault %lld, offset %lld)\n", vid, voff);
         return -1;
     }
+    const long long number = vid >= 0 ? vid : -vid;
+    const std::string name = vault_name(static_cast<uint64_t>(number));
     int n;
+    std::string vault;
     if (vid >= 0) {
+        vault = db_home_ + "/dedup/vault/" + name.substr(0, 21) + "/" + name + ".ovt";
         // The engine takes 32-bit vault offsets: a larger one would read
         // another chunk, so it is refused instead.
         if (voff > static_cast<long long>(UINT32_MAX)) {
             std::printf("vault offset %lld beyond what the restore engine can address\n", voff);
             return -1;
         }
-        const std::string name = vault_name(static_cast<uint64_t>(vid));
-        const std::string path = db_home_ + "/dedup/vault/" + name.substr(0, 21) + "/" + name + ".ovt";
-        n = restore_read_chunk(engine_, path.c_str(), static_cast<uint32_t>(voff), buf, static_cast<uint32_t>(cap));
+        n = engine_ ? restore_read_chunk(engine_, vault.c_str(), static_cast<uint32_t>(voff), buf,
+                                         static_cast<uint32_t>(cap))
+                    : -1;
     } else {
-        const long long number = -vid;
+        vault = join(join(join(join(db_home_, "dedup"), "vault"), name.substr(0, 21)), name + ".tvt");
         if (number != tvt_number_ || !tvt_) {
-            const std::string name = vault_name(static_cast<uint64_t>(number));
-            const std::string path =
-                join(join(join(join(db_home_, "dedup"), "vault"), name.substr(0, 21)), name + ".tvt");
-            tvt_.reset(trellis_fopen(path, "rb"));
+            tvt_.reset(fopen_backup_file(vault));
             tvt_number_ = tvt_ ? number : -1;
         }
-        n = tvt_ ? tvt_read_chunk_from(tvt_.get(), key_, voff, buf, cap) : TVT_OPEN;
+        TvtDigest how = TvtDigest::None;
+        n = tvt_ ? tvt_read_chunk_from(tvt_.get(), key_, voff, buf, cap, &how) : TVT_OPEN;
+        if (n >= 0 && how == TvtDigest::None && unchecked)
+            ++*unchecked;
     }
-    if (n < 0)
+    if (n < 0) {
         std::printf("failed to read chunk, chunksize %d\n", n);
+        std::printf("chunk at offset %lld of %s: %s\n", voff, native_path(vault).c_str(),
+                    vid < 0 ? tvt_result_text(n) : "unreadable, damaged beyond repair, or wrong password");
+        return -1;
+    }
     return n;
 }
 
 namespace {
 
-// The destination under construction: an unnamed file in the destination's
-// folder (O_TMPFILE) that gets its name only when complete, or, where the
-// file system cannot do that, a file under a fresh temporary name beside it.
-class Destination {
-public:
-    ~Destination() { discard(); }
-
-    // 0, or -999 when no file can be made in the folder.
-    int create(const std::string &dst)
-    {
-        dst_ = native_path(dst).string();
-        shown_ = dst;
-        // The folder part: "." without a separator, "/" for a file at the root.
-        std::vector<char> dir(kMaxPath + 2, '\0');
-        if (trellis_vesk_dirname(dst_.c_str(), dir.data(), dir.size()) != 0) {
-            dir[0] = '.';
-            dir[1] = '\0';
-        } else if (dir[0] == '\0') {
-            dir[0] = '/';
-            dir[1] = '\0';
-        }
-        folder_.assign(dir.data());
-#if defined(O_TMPFILE)
-        // Naming the file later goes through /proc; without it, use a name.
-        static const bool proc = ::access("/proc/self/fd", X_OK) == 0;
-        if (proc) {
-            fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
-            if (fd_ >= 0) {
-                anonymous_ = true;
-                return TV_OK;
-            }
-        }
-#endif
-        for (int attempt = 0; attempt < 32; ++attempt) {
-            tmp_ = fresh_name();
-            // O_EXCL never follows a link, and the name is fresh.
-            fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-            if (fd_ >= 0)
-                return TV_OK;
-            if (errno != EEXIST)
-                break;
-        }
-        std::printf("open %s failed, errno %d\n", shown_.c_str(), errno);
-        tmp_.clear();
-        return TV_FAILURE;
-    }
-    int fd() const { return fd_; }
-
-    // Sets the time, closes the file and puts it in place under dst_path.
-    // With `replace` 0 an entry that appeared there meanwhile is kept and
-    // the restore fails. 0, -4 when the disk is full, -999.
-    int complete(long long mtime, bool replace)
-    {
-        timespec ts[2];
-        ts[0].tv_sec = static_cast<time_t>(mtime);
-        ts[0].tv_nsec = 0;
-        ts[1] = ts[0];
-        if (::futimens(fd_, ts) != 0)
-            std::printf("cannot set the time of %s, errno %d\n", shown_.c_str(), errno);
-        if (anonymous_) {
-            std::string proc = "/proc/self/fd/" + std::to_string(fd_);
-            if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, dst_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-                if (close_fd() == 0)
-                    return TV_OK;
-                int err = errno; // a late write error: the file is not whole
-                ::unlink(dst_.c_str());
-                return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
-            }
-            if (errno != EEXIST || !replace) {
-                std::printf("cannot put %s in place, errno %d\n", shown_.c_str(), errno);
-                return TV_FAILURE;
-            }
-            // Replacing: a private name first, then one rename over the old
-            // entry (a link there is replaced, not followed).
-            for (int attempt = 0; attempt < 32 && tmp_.empty(); ++attempt) {
-                std::string name = fresh_name();
-                if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-                    tmp_ = name;
-                else if (errno != EEXIST)
-                    break;
-            }
-            if (close_fd() != 0) {
-                int err = errno;
-                discard();
-                return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
-            }
-            if (tmp_.empty()) {
-                std::printf("cannot put %s in place, errno %d\n", shown_.c_str(), errno);
-                return TV_FAILURE;
-            }
-            return rename_into_place(true);
-        }
-        int rc = close_fd();
-        if (rc != 0)
-            return errno == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
-        return rename_into_place(replace);
-    }
-
-    void discard()
-    {
-        close_fd(); // an unnamed file vanishes with its descriptor
-        if (!tmp_.empty())
-            ::unlink(tmp_.c_str());
-        tmp_.clear();
-    }
-
-private:
-    std::string fresh_name() const
-    {
-        static const char chars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-        std::random_device rd;
-        std::string name = folder_ + "/.orvex-restore-";
-        for (int i = 0; i < 8; ++i)
-            name += chars[rd() % (sizeof chars - 1)];
-        return name;
-    }
-
-    int close_fd()
-    {
-        int rc = 0;
-        if (fd_ >= 0)
-            rc = ::close(fd_);
-        fd_ = -1;
-        return rc;
-    }
-
-    int rename_into_place(bool replace)
-    {
-        int rc;
-#if defined(RENAME_NOREPLACE)
-        if (!replace) {
-            rc = ::renameat2(AT_FDCWD, tmp_.c_str(), AT_FDCWD, dst_.c_str(), RENAME_NOREPLACE);
-            if (rc != 0 && errno == EINVAL) // file system without the flag
-                rc = ::rename(tmp_.c_str(), dst_.c_str());
-        } else
-#endif
-        {
-            (void)replace;
-            rc = ::rename(tmp_.c_str(), dst_.c_str());
-        }
-        if (rc != 0) {
-            std::printf("cannot put %s in place, errno %d\n", shown_.c_str(), errno);
-            return TV_FAILURE;
-        }
-        tmp_.clear();
-        return TV_OK;
-    }
-
-    std::string dst_, shown_, folder_, tmp_;
-    int fd_ = -1;
-    bool anonymous_ = false;
+// The destination under construction (util/pending_file.h): it gets its
+// name only when complete.
+struct PendingDiscard {
+    void operator()(pending_file_t *f) const { pending_file_discard(f); }
 };
+using Destination = std::unique_ptr<pending_file_t, PendingDiscard>;
 
 struct FreeDeleter {
     void operator()(char *p) const { std::free(p); }
@@ -397,16 +240,61 @@ RestoreState &state_of(TRELLIS_VESK_CLIENT *c)
     return *static_cast<RestoreState *>(c->restore_state);
 }
 
-// The chunk walk shared by restore and verify. `fd` < 0: read and check
-// only. `report(progress)` returns non-zero to cancel.
+// Where the rows of a file stand against its recorded size: each row must
+// start where the one before it ended, and the last must end at the size.
+// There is no way to mark a hole in a descriptor, so every byte needs a row.
+class Coverage {
+public:
+    Coverage(const char *path, long long size) : path_(path), size_(size) {}
+    // Before reading the chunk of a row at `offset`.
+    bool starts_at(long long offset) const
+    {
+        if (offset == end_)
+            return true;
+        std::printf("chunk rows of %s %s at offset %lld (expected %lld)\n", path_,
+                    offset < end_ ? "overlap" : "leave a gap", offset, end_);
+        return false;
+    }
+    // After reading it: `len` bytes from the row's offset.
+    bool takes(long long len)
+    {
+        if (len > size_ - end_) {
+            std::printf("chunk rows of %s pass its end: %lld bytes at offset %lld of %lld\n", path_, len, end_,
+                        size_);
+            return false;
+        }
+        end_ += len;
+        return true;
+    }
+    // After the last row.
+    bool complete() const
+    {
+        if (end_ == size_)
+            return true;
+        std::printf("chunk rows of %s cover %lld of its %lld bytes\n", path_, end_, size_);
+        return false;
+    }
+
+private:
+    const char *path_;
+    long long size_;
+    long long end_ = 0;
+};
+
+// The chunk walk shared by restore and verify: every chunk read is checked
+// (ovt chunks by the restore engine, tvt chunks against their digest), and
+// the rows must rebuild exactly the recorded size. `fd` < 0: read and check
+// only. `report(progress)` returns non-zero to cancel. `unchecked` (may be
+// null) counts tvt chunks read that carry no digest.
 template <typename Report>
-int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&report)
+int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, int fd, long long *unchecked,
+                Report &&report)
 {
     RestoreState &rs = state_of(c);
     if (rs.desc_number != e.fd_vault_id || !rs.desc) {
         rs.drop_descriptor();
-        if (open_descriptor(c, e.fd_vault_id, rs.desc) != TV_OK)
-            return TV_FAILURE;
+        if (int rc = open_descriptor(c, e.fd_vault_id, rs.desc); rc != TV_OK)
+            return rc;
         // Read-only: the shared lock is kept while the descriptor serves
         // consecutive files, instead of being taken again for every query.
         sqlite3_exec(rs.desc.get(), "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
@@ -414,6 +302,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
                                "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
                                "ORDER BY file_offset ASC",
                                -1, &rs.chunks_st, nullptr) != SQLITE_OK) {
+            std::printf("descriptor %lld cannot be read: %s\n", e.fd_vault_id, sqlite3_errmsg(rs.desc.get()));
             rs.drop_descriptor();
             return TV_FAILURE;
         }
@@ -435,7 +324,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
     bool have_last = false;
     long long last_vid = 0, last_voff = 0;
     int last_len = 0;
-    long long written = 0;
+    Coverage cover(path, e.size);
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         const long long file_offset = sqlite3_column_int64(st, 0);
@@ -445,26 +334,31 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const EntryState &e, int fd, Report &&re
             std::printf("descriptor row out of range (file offset %lld)\n", file_offset);
             return TV_FAILURE;
         }
+        if (!cover.starts_at(file_offset))
+            return TV_FAILURE;
+        // A row that repeats the chunk read last is written from the buffer.
         if (!have_last || vid != last_vid || voff != last_voff) {
-            const int n = reader.read(vid, voff, buf, kRestoreBufferSize);
-            if (n < 0)
+            last_len = reader.read(vid, voff, buf, kRestoreBufferSize, unchecked);
+            if (last_len < 0)
                 return TV_FAILURE;
             have_last = true;
             last_vid = vid;
             last_voff = voff;
-            last_len = n;
         }
-        if (fd >= 0 && last_len > 0 && write_at(fd, buf, static_cast<size_t>(last_len), file_offset) < 0) {
+        if (!cover.takes(last_len))
+            return TV_FAILURE;
+        if (fd >= 0 && last_len > 0 && write_all_at(fd, buf, static_cast<size_t>(last_len), file_offset) < 0) {
             int err = errno;
             std::printf("write failed, errno %d\n", err);
             return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
         }
-        written += last_len;
-        float progress = static_cast<float>(written) / static_cast<float>(e.size) * 100.0f;
+        float progress = static_cast<float>(file_offset + last_len) / static_cast<float>(e.size) * 100.0f;
         if (report(progress) != 0)
             return TV_FAILURE;
     }
-    return rc == SQLITE_DONE ? TV_OK : TV_FAILURE;
+    if (rc != SQLITE_DONE)
+        return TV_FAILURE;
+    return cover.complete() ? TV_OK : TV_FAILURE;
 }
 
 // The version and the path's row id; TV_OK with `id`, or the call's result.
@@ -503,6 +397,12 @@ int entry_state(TRELLIS_VESK_CLIENT *c, long long id, int version, const char *p
         return TV_NOT_FOUND;
     if (e.is_dir) {
         std::printf("%s is a folder in version %d\n", path, version);
+        return TV_FAILURE;
+    }
+    // A record too short for its size and time would restore a file with
+    // data as an empty file dated 1970.
+    if (e.attr_len < kAttrMinBytes) {
+        std::printf("attribute record of %s is %d bytes, too short for its size and time\n", path, e.attr_len);
         return TV_FAILURE;
     }
     return TV_OK;
@@ -552,21 +452,26 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
     // Start report, then a temporary destination that is named only when complete.
     if (cbk(c, version, path, dst_path, 0, 0.0f, user_data) != 0)
         return TV_FAILURE;
-    Destination dst;
-    if (dst.create(dst_path) != TV_OK)
+    Destination dst(pending_file_create(dst_path));
+    if (!dst) {
+        std::printf("open %s failed, errno %d\n", dst_path, errno);
         return TV_FAILURE;
+    }
 
     // Links and empty files carry no data.
     if (!e.is_link && e.size != 0) {
-        rc = walk_chunks(c, e, dst.fd(), [&](float progress) {
+        rc = walk_chunks(c, path, e, pending_file_fd(dst.get()), nullptr, [&](float progress) {
             return cbk(c, version, path, dst_path, 0, progress, user_data);
         });
         if (rc != TV_OK)
             return rc; // the temporary file goes with `dst`
     }
     // Name the file, set its time, report completion.
-    if ((rc = dst.complete(e.mtime, overwrite != 0)) != TV_OK)
-        return rc;
+    if (pending_file_commit(dst.release(), e.mtime, 1, overwrite != 0) != 0) {
+        int err = errno;
+        std::printf("cannot put %s in place, errno %d\n", dst_path, err);
+        return err == ENOSPC ? TV_SHORT_WRITE : TV_FAILURE;
+    }
     if (cbk(c, version, path, dst_path, 1, 100.0f, user_data) != 0) {
         ::unlink(native_dst.c_str());
         return TV_FAILURE;
@@ -582,11 +487,6 @@ void release_restore_state(TRELLIS_VESK_CLIENT *client)
         delete static_cast<RestoreState *>(client->restore_state);
         client->restore_state = nullptr;
     }
-}
-
-void set_chunk_write_hook(chunk_write_fn fn)
-{
-    g_write.store(fn, std::memory_order_relaxed);
 }
 
 void *make_restore_engine(const TRELLIS_VESK_CLIENT *client)
@@ -638,7 +538,8 @@ int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
     return 0;
 }
 
-int verify_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, verify_progress_fn progress, void *user_data)
+int verify_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, verify_progress_fn progress, void *user_data,
+                long long *unchecked_chunks)
 {
     if (!c || !c->db || !path)
         return TV_FAILURE;
@@ -649,7 +550,8 @@ int verify_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, verify_pr
             return rc;
         if (e.is_link || e.size == 0)
             return TV_OK;
-        return walk_chunks(c, e, -1, [&](float p) { return progress ? progress(p, user_data) : 0; });
+        return walk_chunks(c, path, e, -1, unchecked_chunks,
+                           [&](float p) { return progress ? progress(p, user_data) : 0; });
     } catch (...) {
         return TV_FAILURE;
     }
@@ -667,6 +569,39 @@ extern "C" TRELLIS_VESK_API int trellis_vesk_restore_file(void *trellis_vesk_ins
     try {
         return restore_file(static_cast<TRELLIS_VESK_CLIENT *>(trellis_vesk_inst), version_id, path, dst_path,
                             overwrite, progress_cbk, user_data);
+    } catch (...) {
+        return TV_FAILURE;
+    }
+}
+
+namespace {
+
+struct VerifyReport {
+    void *inst;
+    int version;
+    const char *path;
+    trellis_vesk_verify_progress_cbk cbk;
+    void *user_data;
+};
+
+int report_verify(float progress, void *user)
+{
+    auto *r = static_cast<VerifyReport *>(user);
+    return r->cbk ? r->cbk(r->inst, r->version, r->path, progress, r->user_data) : 0;
+}
+
+} // namespace
+
+extern "C" TRELLIS_VESK_API int trellis_vesk_verify_file(void *trellis_vesk_inst, int version_id, const char *path,
+                                                         trellis_vesk_verify_progress_cbk progress_cbk,
+                                                         trellis_vesk_verify_info *info, void *user_data) noexcept
+{
+    if (info)
+        *info = trellis_vesk_verify_info{0};
+    try {
+        VerifyReport r{trellis_vesk_inst, version_id, path, progress_cbk, user_data};
+        return verify_file(static_cast<TRELLIS_VESK_CLIENT *>(trellis_vesk_inst), version_id, path, report_verify,
+                           &r, info ? &info->unchecked_chunks : nullptr);
     } catch (...) {
         return TV_FAILURE;
     }

@@ -6,6 +6,7 @@
 
 #include "restore.h"
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -68,6 +69,8 @@ std::string make_random_folder(const std::string &parent)
             continue;
         if (trellis_mkdir(folder) == 0)
             return folder;
+        if (errno != EEXIST)
+            break; // errno tells the caller why
     }
     return {};
 }
@@ -193,7 +196,7 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
         return TV_NO_VERSION;
     std::string text;
     {
-        File info(trellis_fopen(info_path, "rb"));
+        File info(fopen_backup_file(info_path));
         if (!info)
             return TV_NOT_FOUND;
         if (read_whole(info.get(), text) != 0)
@@ -224,20 +227,33 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
     if (get_db_list(home, names) < 0)
         return TV_FAILURE;
 
-    // The working folder.
-    bool use_temp = temp_path && is_folder_exist(temp_path) == 1;
+    // The working folder. A temporary folder that was asked for and cannot
+    // serve is an error: falling back to the backup folder would write
+    // copies where the caller never meant them to go.
+    const bool use_temp = temp_path && *temp_path;
+    if (use_temp && is_folder_exist(temp_path) != 1) {
+        std::printf("temporary folder %s does not exist or is not a folder\n", temp_path);
+        return TV_FAILURE;
+    }
     bool owns = false;
     std::string working = home;
     if (use_temp) {
         if (create_random_folder == 1) {
             working = make_random_folder(temp_path);
-            if (working.empty())
+            if (working.empty()) {
+                std::printf("cannot create a working folder in %s, errno %d\n", temp_path, errno);
                 return TV_FAILURE;
+            }
             owns = true;
         } else {
             working = temp_path;
         }
-        trellis_mkdir(join(working, "filedesc"));
+        if (trellis_mkdir(join(working, "filedesc")) != 0 && is_folder_exist(join(working, "filedesc")) != 1) {
+            std::printf("cannot write in the temporary folder %s, errno %d\n", working.c_str(), errno);
+            if (owns)
+                remove_directory(working);
+            return TV_FAILURE;
+        }
     }
     if (working.size() > kMaxPath) {
         if (owns)

@@ -63,7 +63,9 @@ int vault_open(file_t *file, int os_flags, int file_flags, void *priv)
         return 0;
     }
 
-    Fd fd(do_open(file->path, native_open_flags(os_flags), 0));
+    // A vault comes from a backup medium: a FIFO or a device there must not
+    // block the reader, and a link is not followed to another file.
+    Fd fd(do_open(file->path, native_open_flags(os_flags) | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0));
     if (!fd) {
         ErrnoKeeper keep;
         OLOG(OLOG_ERROR, "%s: open, %s", file->path, strerror(errno));
@@ -72,6 +74,11 @@ int vault_open(file_t *file, int os_flags, int file_flags, void *priv)
     if (fstat(fd.get(), &file->st) != 0) {
         ErrnoKeeper keep;
         OLOG(OLOG_ERROR, "%s: stat, %s", file->path, strerror(errno));
+        return -1;
+    }
+    if (!S_ISREG(file->st.st_mode)) {
+        OLOG(OLOG_ERROR, "%s: not a regular file", file->path);
+        errno = EINVAL;
         return -1;
     }
     auto *hdr = static_cast<filehdr_t *>(header_get(FMT_VAULT, fd.get(), 0, nullptr, 1));

@@ -16,6 +16,10 @@ struct VeskItemInfo {
     bool statKnown = false;        // folderCount/fileCount/totalSize are summed
     int checkState = 0;            // Qt::CheckState
     QString spare;
+    // What a restore job records with each entry it takes.
+    bool overwrite = false;
+    QString dstFolderPath;         // where the entry lands (native path)
+    bool openFile = false;         // open it with its application once restored
 
     // Parent path, a backslash unless it already ends with one, and the name
     // (left out when empty): the path the archive library lists and sums.

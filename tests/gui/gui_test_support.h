@@ -10,8 +10,12 @@
 
 #include <testkit/tempdir.h>
 #include <testkit/trellis.h>
+#include <testkit/trellis_content.h>
+
+#include <sys/stat.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
@@ -61,6 +65,12 @@ inline QStringList takeCapturedMessages()
     return out;
 }
 
+inline QStringList capturedMessagesCopy()
+{
+    std::lock_guard<std::mutex> lock(captureMutex());
+    return capturedMessages();
+}
+
 inline QString qstr(const std::filesystem::path &p)
 {
     return QString::fromStdString(p.string());
@@ -105,6 +115,53 @@ inline void writeFlatFolder(const std::filesystem::path &dir, int folders, int f
     const std::string job = tr::make_job_id(7);
     tr::write_job_info(dir, job, password.empty() ? std::string() : tr::make_signature(password, job, 7),
                        tr::InfoForm::KeyValue);
+}
+
+// A catalogue path ("\\a\\b") below `root`.
+inline std::filesystem::path localPath(const std::filesystem::path &root, const std::string &catalogue)
+{
+    std::filesystem::path p = root;
+    std::string name;
+    for (char c : catalogue + "\\") {
+        if (c != '\\') {
+            name += c;
+        } else if (!name.empty()) {
+            p /= name;
+            name.clear();
+        }
+    }
+    return p;
+}
+
+// The first difference between `dest` and the entries of `version` below the
+// catalogue folder `from` ("\\" for the root), whose contents landed directly
+// in `dest`: a missing entry, other bytes, another modification time. ""
+// when everything matches. Entries named in `except` are not looked at.
+inline std::string treeDifference(const std::filesystem::path &dest, const orvex::testkit::trellis::VersionManifest &version,
+                                  const orvex::testkit::trellis::ContentWriter &contents, const std::string &from = "\\",
+                                  const std::vector<std::string> &except = {})
+{
+    const std::string prefix = from == "\\" ? "\\" : from + "\\";
+    int compared = 0;
+    for (const auto &e : version.entries) {
+        if (e.path.rfind(prefix, 0) != 0 || std::find(except.begin(), except.end(), e.path) != except.end())
+            continue;
+        ++compared;
+        const std::filesystem::path p = localPath(dest, e.path.substr(prefix.size() - 1));
+        struct stat sb;
+        if (::lstat(p.c_str(), &sb) != 0)
+            return "missing: " + e.path;
+        if (e.is_dir != S_ISDIR(sb.st_mode) || (!e.is_dir && !S_ISREG(sb.st_mode)))
+            return "of another kind: " + e.path;
+        if (sb.st_mtime != e.mtime)
+            return "another time: " + e.path + " " + std::to_string(sb.st_mtime) + " instead of " + std::to_string(e.mtime);
+        if (e.is_dir)
+            continue;
+        const std::vector<uint8_t> want = e.is_link ? std::vector<uint8_t>{} : contents.content(e.path, version.version);
+        if (orvex::testkit::read_file(p) != want)
+            return "other bytes: " + e.path;
+    }
+    return compared ? std::string() : "nothing below " + from;
 }
 
 } // namespace guitest

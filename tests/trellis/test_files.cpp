@@ -2,6 +2,7 @@
 // copy with its short-write result, and the folder part of a path.
 #include "trellis_fixture.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
@@ -46,8 +47,19 @@ TEST(TrellisFiles, CopyInBlocksWithCancelAndShortWrite)
 
     EXPECT_EQ(copy_file((work / "missing").string(), work.str(), nullptr, "x"), -999);
     EXPECT_EQ(copy_file((work / "src").string(), (work / "no" / "folder").string(), nullptr, "x"), -999);
-    if (fs::exists("/dev/full")) { // a device that is always full
-        EXPECT_EQ(copy_file((work / "src").string(), "/dev", nullptr, "full"), -1);
+    // A full disk is a short write, and errno says so.
+    set_chunk_write_hook([](int, const void *, size_t, int64_t) -> ssize_t {
+        errno = ENOSPC;
+        return -1;
+    });
+    int rc = copy_file((work / "src").string(), work.str(), nullptr, "full");
+    int err = errno;
+    set_chunk_write_hook(nullptr);
+    EXPECT_EQ(rc, -1);
+    EXPECT_EQ(err, ENOSPC);
+    // A copy is never written into a device, even one that takes writes.
+    if (fs::exists("/dev/full")) {
+        EXPECT_EQ(copy_file((work / "src").string(), "/dev", nullptr, "full"), -999);
     }
 }
 

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <vector>
 
+struct file; // file_t of the core library
+
 namespace orvex::testkit {
 
 struct DescriptorHeader {
@@ -50,5 +52,21 @@ std::vector<DescriptorRow> rows_for_vault(const VaultWriter &vault, uint64_t fof
 // of the header are counted from the rows. Throws std::runtime_error.
 void write_descriptor(const std::filesystem::path &path, const DescriptorHeader &header,
                       const std::vector<DescriptorRow> &rows);
+
+// A descriptor kept open as a live database whose rows from `wal_from` on,
+// and the header that counts them, are still in its write-ahead log ("-wal",
+// indexed by "-shm"): what an exporter sees when it copies a descriptor in
+// use. Copy the three files while the object lives; closing it checkpoints.
+class LiveDescriptor {
+public:
+    LiveDescriptor(const std::filesystem::path &path, const DescriptorHeader &header,
+                   const std::vector<DescriptorRow> &rows, size_t wal_from);
+    ~LiveDescriptor();
+    LiveDescriptor(const LiveDescriptor &) = delete;
+    LiveDescriptor &operator=(const LiveDescriptor &) = delete;
+
+private:
+    ::file *file_ = nullptr;
+};
 
 } // namespace orvex::testkit

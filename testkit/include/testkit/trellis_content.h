@@ -21,10 +21,18 @@
 
 namespace orvex::testkit::trellis {
 
+// What a tvt record's sha256 field holds.
+enum class TvtDigestField {
+    Content, // SHA-256 of the plain content
+    Stored,  // SHA-256 of the chunk data as stored
+    Zero,    // all zero: the chunk carries no digest
+};
+
 // One tvt chunk record: the 56-byte header and the chunk data. `key` is the
 // 32-byte vault key (used only when `encrypt`).
 std::vector<uint8_t> tvt_record(const std::vector<uint8_t> &plain, bool encrypt, bool compress,
-                                const std::array<uint8_t, 32> &key, uint64_t seed);
+                                const std::array<uint8_t, 32> &key, uint64_t seed,
+                                TvtDigestField digest = TvtDigestField::Content);
 // The tvt vault key of a folder: the password repeated to 32 bytes, or 32
 // zero bytes without a password.
 std::array<uint8_t, 32> tvt_key(const std::string &password);

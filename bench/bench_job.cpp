@@ -1,0 +1,232 @@
+// The restore-job core as the desktop program runs it, against
+// `orvex-extract restore` of the same selection with the same number of
+// sessions, in one run:
+//   cli N    `orvex-extract restore --threads N` of the whole version, a child
+//            process (open, listing, restore)
+//   job N    the same job run by the job core in a child process of this
+//            program, with an observer that hands every report to another
+//            thread through a queue (as queued signals do in the program)
+// Rounds interleave the two into fresh destination folders on the same file
+// system (the work folder's, not a memory file system); the best of three
+// counts. Then the peak memory of a job over 2,000, 20,000 and 200,000 small
+// files, which must not grow with the number of files.
+//
+// Usage: bench_job [size (1G)] [files (2000)] [work folder (./bench-job)]
+// orvex-extract must be built next to this program. Folders are kept in the
+// work folder and reused by the next run.
+#include "job.h"
+#include "testkit/trellis.h"
+#include "testkit/trellis_content.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace fs = std::filesystem;
+namespace tt = orvex::testkit::trellis;
+namespace oj = orvex::jobs;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+const char *kPassword = "bench password";
+
+uint64_t parse_size(const std::string &t)
+{
+    size_t used = 0;
+    uint64_t v = std::stoull(t, &used);
+    char u = used < t.size() ? t[used] : 0;
+    return u == 'G' ? v << 30 : u == 'M' ? v << 20 : u == 'K' ? v << 10 : v;
+}
+
+// A folder of `files` files averaging `size / files` bytes, zstd and
+// AES-256-GCM in ovt vaults, written once and reused.
+fs::path folder_for(const fs::path &work, uint64_t size, int files, const std::string &password)
+{
+    const fs::path folder = work / ("folder-" + std::to_string(size) + "-" + std::to_string(files));
+    if (fs::exists(folder / "done"))
+        return folder;
+    fs::remove_all(folder);
+    tt::FolderOptions fo;
+    fo.password = password;
+    fo.versions = 1;
+    fo.files = files;
+    fo.seed = 3;
+    fo.max_file_size = std::max<uint64_t>(1, static_cast<uint64_t>(2.5 * static_cast<double>(size) / files));
+    tt::ContentOptions co;
+    co.password = password;
+    co.placement = tt::Placement::Ovt;
+    co.cmp_methods = {5};
+    co.min_chunk = 48 * 1024;
+    co.max_chunk = 80 * 1024;
+    co.vault_capacity = 64ull << 20;
+    co.files_per_descriptor = files > 10000 ? 1000 : 64;
+    auto t0 = Clock::now();
+    tt::write_folder_with_content(folder, fo, co);
+    std::fclose(std::fopen((folder / "done").c_str(), "w"));
+    std::printf("wrote %s in %.1f s\n", folder.c_str(), std::chrono::duration<double>(Clock::now() - t0).count());
+    return folder;
+}
+
+// Reports cross to another thread one by one, as queued signals do.
+class QueuedObserver : public oj::JobObserver {
+public:
+    QueuedObserver()
+        : consumer_([this] {
+              std::unique_lock<std::mutex> lock(mu_);
+              for (;;) {
+                  cv_.wait(lock, [&] { return done_ || !queue_.empty(); });
+                  if (queue_.empty())
+                      return;
+                  queue_.pop_front();
+              }
+          })
+    {
+    }
+    ~QueuedObserver() override
+    {
+        {
+            std::lock_guard<std::mutex> lock(mu_);
+            done_ = true;
+        }
+        cv_.notify_all();
+        consumer_.join();
+    }
+    void on_file_progress(const oj::FileEvent &e) override { post(e); }
+    void on_item(const oj::ItemResult &r) override { post({r.version, r.source, r.destination, r.size, 1, 100}); }
+
+private:
+    void post(const oj::FileEvent &e)
+    {
+        std::lock_guard<std::mutex> lock(mu_);
+        queue_.push_back(e);
+        cv_.notify_one();
+    }
+    std::mutex mu_;
+    std::condition_variable cv_;
+    std::deque<oj::FileEvent> queue_;
+    bool done_ = false;
+    std::thread consumer_;
+};
+
+// Runs in a child: the whole version of `folder` into `dest` on `sessions`.
+int run_job_child(const fs::path &folder, const fs::path &dest, unsigned sessions)
+{
+    oj::OpenRequest req;
+    req.path = folder.string();
+    req.password = kPassword;
+    req.temp_folder = fs::temp_directory_path().string();
+    std::unique_ptr<oj::Archive> first;
+    if (oj::open_archive(req, first) != 0)
+        return 2;
+    oj::Selection all;
+    all.version = 1;
+    all.dest_folder = dest.string();
+    oj::JobOptions opt;
+    opt.sessions = sessions;
+    QueuedObserver obs;
+    auto more = [&](std::unique_ptr<oj::Archive> &out) { return oj::open_archive(req, out); };
+    oj::Summary s = oj::run_job(*first, more, {all}, opt, obs);
+    return s.counters.failed == 0 ? 0 : 1;
+}
+
+struct Run {
+    double seconds = 0;
+    long max_rss_kib = 0;
+    int code = 0;
+};
+
+// Runs `child` in a child process after a sync; wall time and peak memory.
+template <class F> Run measure(F child)
+{
+    ::sync();
+    auto t0 = Clock::now();
+    pid_t pid = fork();
+    if (pid == 0)
+        _exit(child());
+    int status = 0;
+    rusage ru{};
+    wait4(pid, &status, 0, &ru);
+    Run r;
+    r.seconds = std::chrono::duration<double>(Clock::now() - t0).count();
+    r.max_rss_kib = ru.ru_maxrss;
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+int run_cli(const fs::path &exe, const fs::path &folder, const fs::path &dest, unsigned sessions)
+{
+    setenv("ORVEX_PASSWORD", kPassword, 1);
+    std::string threads = std::to_string(sessions);
+    if (!freopen("/dev/null", "w", stdout))
+        return 3;
+    execl(exe.c_str(), exe.c_str(), "restore", folder.c_str(), "--to", dest.c_str(), "--threads", threads.c_str(),
+          static_cast<char *>(nullptr));
+    return 127;
+}
+
+uint64_t tree_bytes(const fs::path &p)
+{
+    uint64_t n = 0;
+    for (const auto &e : fs::recursive_directory_iterator(p))
+        if (e.is_regular_file())
+            n += e.file_size();
+    return n;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const uint64_t size = argc > 1 ? parse_size(argv[1]) : 1ull << 30;
+    const int files = argc > 2 ? std::atoi(argv[2]) : 2000;
+    const fs::path work = fs::absolute(argc > 3 ? argv[3] : "bench-job");
+    const fs::path exe = fs::canonical("/proc/self/exe").parent_path() / "orvex-extract";
+    fs::create_directories(work);
+    const fs::path folder = folder_for(work, size, files, kPassword);
+    const fs::path out = work / "out";
+
+    std::printf("\nthroughput: %s, %d files, best of 3, destination on %s\n", argv[1] ? argv[1] : "1G", files,
+                work.c_str());
+    for (unsigned sessions : {1u, 2u}) {
+        double best_cli = 1e9, best_job = 1e9;
+        uint64_t bytes = 0;
+        for (int round = 0; round < 3; ++round) {
+            fs::remove_all(out);
+            Run c = measure([&] { return run_cli(exe, folder, out, sessions); });
+            bytes = tree_bytes(out);
+            fs::remove_all(out);
+            Run j = measure([&] { return run_job_child(folder, out, sessions); });
+            if (c.code != 0 || j.code != 0) {
+                std::fprintf(stderr, "a run failed (cli %d, job %d)\n", c.code, j.code);
+                return 1;
+            }
+            best_cli = std::min(best_cli, c.seconds);
+            best_job = std::min(best_job, j.seconds);
+        }
+        std::printf("sessions %u: cli %.0f MB/s, job %.0f MB/s, job/cli %.3f (target >= 0.95)\n", sessions,
+                    bytes / best_cli / 1e6, bytes / best_job / 1e6, best_cli / best_job);
+    }
+    fs::remove_all(out);
+
+    std::printf("\npeak memory of a job over small files (2 sessions):\n");
+    for (int n : {2000, 20000, 200000}) {
+        const fs::path small = folder_for(work, static_cast<uint64_t>(n) * 2000, n, kPassword);
+        fs::remove_all(out);
+        Run j = measure([&] { return run_job_child(small, out, 2); });
+        std::printf("%7d files: %6.1f MiB peak, %.1f s%s\n", n, j.max_rss_kib / 1024.0, j.seconds,
+                    j.code ? " (FAILED)" : "");
+        fs::remove_all(out);
+    }
+    return 0;
+}
