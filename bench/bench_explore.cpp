@@ -160,13 +160,13 @@ long long find_count(void *inst, int version, const char *pattern, int flags)
     return n;
 }
 
-// The same match as bare SQLite: every matching name with its latest state at
-// or before the version, read column by column.
+// The same match as bare SQLite: every matching name below the root with its
+// latest state at or before the version, read column by column.
 long long sqlite_count(sqlite3 *db, int version, const char *op, const char *pattern)
 {
     const std::string sql =
         std::string("SELECT p.rowid, p.pid, p.name, h.is_dir, h.attr FROM path p, history h WHERE p.name ") + op +
-        " ?1 AND h.rowid=(SELECT rowid FROM history WHERE path_id=p.rowid AND version<=?2 ORDER BY version DESC "
+        " ?1 AND p.pid IS NOT NULL AND h.rowid=(SELECT rowid FROM history WHERE path_id=p.rowid AND version<=?2 ORDER BY version DESC "
         "LIMIT 1) AND h.deleted=0";
     sqlite3_stmt *st = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
@@ -220,7 +220,9 @@ void catalogue_figures(const fs::path &work, long long entries)
     std::printf("find *1234?.txt across all versions: %.3f s\n\n", all);
     sqlite3_close(db);
 
-    const std::string one = "\\folder00001\\file0000002.jpg";
+    // The first file of the first folder (path rows are numbered from 1:
+    // the root, the folder, then its files).
+    const std::string one = "\\folder00002\\file0000003.txt";
     int steps = 0;
     auto count = [](void *, const trellis_vesk_change_item *, void *user) -> int {
         ++*static_cast<int *>(user);

@@ -137,6 +137,10 @@ class Glob {
 public:
     Glob(const std::string &pattern, bool nocase);
     bool match(const char *text, size_t len);
+    // A pattern for SQLite's GLOB that every name this glob matches also
+    // matches (never fewer, maybe more): ASCII characters compared as they
+    // are, everything else a '*'. "" when it would let every name through.
+    std::string prefilter() const;
 
 private:
     struct Token {
@@ -147,6 +151,9 @@ private:
     };
     bool in_set(const Token &t, char32_t c) const;
     bool same(char32_t a, char32_t b) const;
+    // The match over code points `at(i)`, i < n (already folded with nocase).
+    template <typename At>
+    bool match_points(size_t n, At &&at) const;
 
     std::vector<Token> tokens_;
     bool nocase_;

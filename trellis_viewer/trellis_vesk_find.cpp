@@ -136,13 +136,10 @@ bool Glob::in_set(const Token &t, char32_t c) const
     return in != t.negate;
 }
 
-bool Glob::match(const char *text, size_t len)
+template <typename At>
+bool Glob::match_points(size_t nt, At &&at) const
 {
-    decode_utf8(text, len, text_);
-    if (nocase_)
-        for (char32_t &c : text_)
-            c = fold(c);
-    const size_t np = tokens_.size(), nt = text_.size();
+    const size_t np = tokens_.size();
     size_t p = 0, t = 0, star = SIZE_MAX, star_t = 0;
     while (t < nt) {
         if (p < np && tokens_[p].kind == Token::Star) {
@@ -152,8 +149,9 @@ bool Glob::match(const char *text, size_t len)
         }
         if (p < np) {
             const Token &k = tokens_[p];
-            bool one = k.kind == Token::Any || (k.kind == Token::Char && k.c == text_[t]) ||
-                       (k.kind == Token::Set && in_set(k, text_[t]));
+            const char32_t c = at(t);
+            bool one = k.kind == Token::Any || (k.kind == Token::Char && k.c == c) ||
+                       (k.kind == Token::Set && in_set(k, c));
             if (one) {
                 ++p;
                 ++t;
@@ -169,6 +167,56 @@ bool Glob::match(const char *text, size_t len)
     while (p < np && tokens_[p].kind == Token::Star)
         ++p;
     return p == np;
+}
+
+std::string Glob::prefilter() const
+{
+    // Only ASCII literals are kept: SQLite decodes names on its own terms
+    // (a damaged UTF-8 sequence may count as another number of characters
+    // than ours), but an ASCII byte is the same character for both. Letters
+    // go with -i: other code points fold to ASCII ones (the Kelvin sign to
+    // 'k').
+    std::string out;
+    bool selective = false;
+    for (const Token &t : tokens_) {
+        const bool keep = t.kind == Token::Char && t.c < 0x80 &&
+                          !(nocase_ && ((t.c >= 'a' && t.c <= 'z') || (t.c >= 'A' && t.c <= 'Z')));
+        if (!keep) {
+            if (out.empty() || out.back() != '*')
+                out += '*';
+            continue;
+        }
+        const char c = static_cast<char>(t.c);
+        if (c == '*' || c == '?' || c == '[')
+            out += std::string("[") + c + "]";
+        else
+            out += c;
+        selective = true;
+    }
+    return selective ? out : std::string();
+}
+
+bool Glob::match(const char *text, size_t len)
+{
+    // Most names are ASCII: their bytes are their code points, and matching
+    // them in place spares decoding every name of a large catalogue.
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text);
+    bool ascii = true;
+    for (size_t i = 0; i < len && ascii; ++i)
+        ascii = bytes[i] < 0x80;
+    if (ascii) {
+        if (nocase_)
+            return match_points(len, [bytes](size_t i) {
+                const char32_t c = bytes[i];
+                return c >= 'A' && c <= 'Z' ? c + 32 : c;
+            });
+        return match_points(len, [bytes](size_t i) { return static_cast<char32_t>(bytes[i]); });
+    }
+    decode_utf8(text, len, text_);
+    if (nocase_)
+        for (char32_t &c : text_)
+            c = fold(c);
+    return match_points(text_.size(), [this](size_t i) { return text_[i]; });
 }
 
 namespace {
@@ -267,11 +315,17 @@ int find(TRELLIS_VESK_CLIENT *c, int version, const char *pattern, int flags, tr
         return TV_FAILURE;
     Stmt scan;
     // In the order the catalogue recorded the entries (the table itself, not
-    // an index of it).
-    const char *sql = "SELECT rowid, pid, name FROM path WHERE pid IS NOT NULL ORDER BY rowid";
+    // an index of it). Names are narrowed by SQLite first where the pattern
+    // allows it: each row it lets through is still matched here.
+    const std::string narrow = f.whole_path ? std::string() : f.glob.prefilter();
+    const char *sql = narrow.empty()
+                          ? "SELECT rowid, pid, name FROM path WHERE pid IS NOT NULL ORDER BY rowid"
+                          : "SELECT rowid, pid, name FROM path WHERE pid IS NOT NULL AND name GLOB ?1 ORDER BY rowid";
     if (scan.prepare(c->db, sql) != SQLITE_OK)
         return TV_FAILURE;
     sqlite3_stmt *st = scan.get();
+    if (!narrow.empty())
+        sqlite3_bind_text(st, 1, narrow.c_str(), static_cast<int>(narrow.size()), SQLITE_TRANSIENT);
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         const long long id = sqlite3_column_int64(st, 0);

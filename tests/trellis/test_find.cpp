@@ -5,6 +5,8 @@
 
 #include "testkit/trellis_history.h"
 
+#include <sqlite3.h>
+
 #include <cstring>
 #include <set>
 
@@ -12,6 +14,23 @@ namespace {
 
 using namespace trellis_test;
 
+// SQLite's GLOB of `pattern` against `text`, as the search narrows names.
+bool sqlite_glob(const std::string &pattern, const char *text)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open(":memory:", &db);
+    sqlite3_stmt *st = nullptr;
+    sqlite3_prepare_v2(db, "SELECT ?2 GLOB ?1", -1, &st, nullptr);
+    sqlite3_bind_text(st, 1, pattern.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(st, 2, text, -1, SQLITE_TRANSIENT);
+    const bool hit = sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) == 1;
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return hit;
+}
+
+// Each case also checks the narrowing SQLite does before the match: it may
+// let more names through, never fewer.
 TEST(TrellisGlob, MatchesAsTheShellMatchesNames)
 {
     struct Case {
@@ -42,12 +61,24 @@ TEST(TrellisGlob, MatchesAsTheShellMatchesNames)
         {"*本*", "日本語", false, true},
         {"?", "\xff", false, true}, // a byte that is not UTF-8 is one character
         {"*a*a*a*b", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false, false},
+        {"*k.txt", "\u212a.txt", true, true},         // the Kelvin sign folds to 'k'
+        {"*é?.txt", "é\x80.txt", false, true},        // damaged UTF-8 after a non-ASCII letter
+        {"a?c", "a\xc3" "c", false, true},
+        {"[?]*", "?x", false, true},
+        {"x[*]y*", "x*yz", false, true},
     };
     for (const Case &c : cases) {
         orvex::trellis::Glob g(c.pattern, c.nocase);
         EXPECT_EQ(g.match(c.text, std::strlen(c.text)), c.want) << c.pattern << " ~ " << c.text << " nocase "
                                                                  << c.nocase;
+        const std::string narrow = g.prefilter();
+        if (c.want && !narrow.empty()) {
+            EXPECT_TRUE(sqlite_glob(narrow, c.text)) << c.pattern << " narrowed to " << narrow << " loses " << c.text;
+        }
     }
+    EXPECT_EQ(orvex::trellis::Glob("*1234?.txt", false).prefilter(), "*1234*.txt");
+    EXPECT_EQ(orvex::trellis::Glob("*1234?.TXT", true).prefilter(), "*1234*.*");
+    EXPECT_EQ(orvex::trellis::Glob("*", false).prefilter(), "");
 }
 
 struct Found {
