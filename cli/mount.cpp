@@ -444,9 +444,9 @@ void register_mount(CLI::App &app, Action &action)
 {
     auto opt = std::make_shared<MountOptions>();
     CLI::App *cmd = app.add_subcommand("mount", "mount a version (or every version) read-only as a folder (FUSE)");
-    cmd->footer("The program stays until the folder is unmounted (fusermount3 -u MOUNTPOINT) or it gets SIGINT or "
-                "SIGTERM; then it closes the backup and removes its working folder. A damaged chunk makes the "
-                "read that needs it fail with an I/O error.");
+    cmd->footer("The program stays until the folder is unmounted (fusermount3 -u MOUNTPOINT) or it gets SIGINT, "
+                "SIGTERM or SIGHUP (exit 0); then it closes the backup and removes its working folder. A damaged "
+                "chunk makes the read that needs it fail with an I/O error.");
     cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
     cmd->add_option("MOUNTPOINT", opt->mountpoint, "an existing folder to mount on")->required();
     auto *version = cmd->add_option("--version", opt->version, "version number (default: the newest)")
