@@ -36,6 +36,31 @@ struct Version {
     long long start_time;
 };
 
+// One read transaction over the calls that run a query per entry: the
+// catalogue's lock is taken once for the whole call instead of once per
+// statement (a lock, an unlock and a check of the file each time). Nothing
+// when a transaction is open already (a call made from a callback). Declare
+// it before the statements it covers, so they are reset when it ends.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(sqlite3 *db)
+        : db_(db && sqlite3_get_autocommit(db) && sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK
+                  ? db
+                  : nullptr)
+    {
+    }
+    ~ReadTransaction()
+    {
+        if (db_ && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    ReadTransaction(const ReadTransaction &) = delete;
+    ReadTransaction &operator=(const ReadTransaction &) = delete;
+
+private:
+    sqlite3 *db_;
+};
+
 // The catalogue queries of one call, with their statements prepared once
 // and the folders met so far remembered. One thread at a time.
 class Tree {

@@ -299,6 +299,7 @@ struct Finder {
 int find(TRELLIS_VESK_CLIENT *c, int version, const char *pattern, int flags, trellis_vesk_find_callback callback,
          void *user_data)
 {
+    ReadTransaction read(c->db);
     Finder f{c, Tree(c->db), Glob(pattern, (flags & TRELLIS_VESK_FIND_NOCASE) != 0),
              (flags & TRELLIS_VESK_FIND_PATH) != 0, {}, callback, user_data, {}};
     if (version == TRELLIS_VESK_ALL_VERSIONS) {

@@ -42,6 +42,7 @@ std::string canonical(const char *path)
 
 int history(TRELLIS_VESK_CLIENT *c, const char *path, trellis_vesk_change_callback callback, void *user_data)
 {
+    ReadTransaction read(c->db);
     Tree tree(c->db);
     std::vector<Version> versions;
     std::vector<long long> ids;
@@ -188,6 +189,7 @@ private:
 
 int diff(TRELLIS_VESK_CLIENT *c, int from, int to, trellis_vesk_change_callback callback, void *user_data)
 {
+    ReadTransaction read(c->db);
     for (int v : {from, to}) {
         int rc = check_version(c->db, v);
         if (rc != 0)
