@@ -174,6 +174,19 @@ int Tree::visible(long long id, long long pid, int version, State &out)
     return folder_in_tree(pid, version);
 }
 
+int Tree::visible_read(long long pid, int version, sqlite3_stmt *st, int first, State &out)
+{
+    read_state(st, first, out);
+    if (out.deleted)
+        return 0;
+    return folder_in_tree(pid, version);
+}
+
+const char *Tree::joined_state_columns()
+{
+    return kJoinedStateColumns;
+}
+
 int Tree::visible(long long id, int version, State &out)
 {
     long long root_id = 0;

@@ -78,6 +78,11 @@ public:
     int visible(long long id, long long pid, int version, State &out);
     // The same when the parent is not known yet.
     int visible(long long id, int version, State &out);
+    // The same for a state of the entry at `version` read already: the
+    // columns of joined_state_columns() from `first` on in `st`.
+    int visible_read(long long pid, int version, sqlite3_stmt *st, int first, State &out);
+    // The state columns of history alias "h", for a join.
+    static const char *joined_state_columns();
     // The catalogue path of `id`: 1 with the path, 0 when the row does not
     // hang below the root, TV_FAILURE (also for a parent cycle).
     int path_of(long long id, std::string &out);
@@ -166,6 +171,9 @@ public:
     // matches (never fewer, maybe more): ASCII characters compared as they
     // are, everything else a '*'. "" when it would let every name through.
     std::string prefilter() const;
+    // True when prefilter() narrows to exactly the names this glob matches,
+    // damaged UTF-8 aside (every name SQLite lets through is matched again).
+    bool prefilter_exact() const;
 
 private:
     struct Token {

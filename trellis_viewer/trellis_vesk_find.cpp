@@ -196,6 +196,16 @@ std::string Glob::prefilter() const
     return selective ? out : std::string();
 }
 
+bool Glob::prefilter_exact() const
+{
+    if (nocase_)
+        return false;
+    for (const Token &t : tokens_)
+        if (t.kind != Token::Star && !(t.kind == Token::Char && t.c < 0x80))
+            return false;
+    return true;
+}
+
 bool Glob::match(const char *text, size_t len)
 {
     // Most names are ASCII: their bytes are their code points, and matching
@@ -257,8 +267,9 @@ struct Finder {
         return 1;
     }
 
-    // TV_OK, TV_FAILURE, or 1 when the caller stopped.
-    int row(long long id, long long pid, const char *name, size_t len)
+    // TV_OK, TV_FAILURE, or 1 when the caller stopped. `joined`: the scan
+    // carries the entry's state in the one version searched, from column 3.
+    int row(long long id, long long pid, const char *name, size_t len, sqlite3_stmt *joined)
     {
         if (whole_path) {
             int rc = compose(pid, name, len);
@@ -273,7 +284,7 @@ struct Finder {
         std::optional<State> prev;
         State s;
         for (const Version &v : versions) {
-            int rc = tree.visible(id, pid, v.number, s);
+            int rc = joined ? tree.visible_read(pid, v.number, joined, 3, s) : tree.visible(id, pid, v.number, s);
             if (rc < 0)
                 return TV_FAILURE;
             if (rc == 0) {
@@ -319,14 +330,29 @@ int find(TRELLIS_VESK_CLIENT *c, int version, const char *pattern, int flags, tr
     // an index of it). Names are narrowed by SQLite first where the pattern
     // allows it: each row it lets through is still matched here.
     const std::string narrow = f.whole_path ? std::string() : f.glob.prefilter();
-    const char *sql = narrow.empty()
-                          ? "SELECT rowid, pid, name FROM path WHERE pid IS NOT NULL ORDER BY rowid"
-                          : "SELECT rowid, pid, name FROM path WHERE pid IS NOT NULL AND name GLOB ?1 ORDER BY rowid";
-    if (scan.prepare(c->db, sql) != SQLITE_OK)
+    // When SQLite's narrowing is (nearly) the match itself, the state of each
+    // name in the one version searched comes with the scan, as a bare query
+    // would fetch it, instead of one more statement per match. Otherwise the
+    // state is read only for the names that match.
+    const bool join = f.versions.size() == 1 && !f.whole_path && f.glob.prefilter_exact();
+    std::string sql = "SELECT p.rowid, p.pid, p.name";
+    if (join)
+        sql += std::string(", ") + Tree::joined_state_columns() +
+               " FROM path p JOIN history h ON h.rowid=(SELECT rowid FROM history WHERE path_id=p.rowid AND "
+               "version<=?2 ORDER BY version DESC, rowid DESC LIMIT 1)";
+    else
+        sql += " FROM path p";
+    sql += " WHERE p.pid IS NOT NULL";
+    if (!narrow.empty())
+        sql += " AND p.name GLOB ?1";
+    sql += " ORDER BY p.rowid";
+    if (scan.prepare(c->db, sql.c_str()) != SQLITE_OK)
         return TV_FAILURE;
     sqlite3_stmt *st = scan.get();
     if (!narrow.empty())
         sqlite3_bind_text(st, 1, narrow.c_str(), static_cast<int>(narrow.size()), SQLITE_TRANSIENT);
+    if (join)
+        sqlite3_bind_int(st, 2, f.versions.front().number);
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         const long long id = sqlite3_column_int64(st, 0);
@@ -334,7 +360,7 @@ int find(TRELLIS_VESK_CLIENT *c, int version, const char *pattern, int flags, tr
         const size_t len = static_cast<size_t>(sqlite3_column_bytes(st, 2));
         if (id == root)
             continue;
-        int r = f.row(id, sqlite3_column_int64(st, 1), name ? name : "", len);
+        int r = f.row(id, sqlite3_column_int64(st, 1), name ? name : "", len, join ? st : nullptr);
         if (r == 1)
             return TV_OK;
         if (r != TV_OK)
