@@ -21,10 +21,15 @@
 
 namespace orvex::cli {
 
-void add_session_options(CLI::App *cmd, SessionOptions &opt)
+void add_password_option(CLI::App *cmd, SessionOptions &opt)
 {
     cmd->add_option("--password-file", opt.password_file,
                     "file whose first line is the password (else ORVEX_PASSWORD, else a prompt)");
+}
+
+void add_session_options(CLI::App *cmd, SessionOptions &opt)
+{
+    add_password_option(cmd, opt);
     cmd->add_flag("--json", opt.json, "print JSON for scripts");
 }
 
@@ -242,6 +247,14 @@ void *Session::handle() const
 {
     auto *t = dynamic_cast<orvex::jobs::TrellisArchive *>(archive_.get());
     return t ? t->handle() : nullptr;
+}
+
+void *Session::trellis_handle(const char *command) const
+{
+    void *h = handle();
+    if (!h)
+        print_error(std::string(command) + " works on backup folders only");
+    return h;
 }
 
 int Session::open_with(const std::string &folder, const std::optional<std::string> &password)

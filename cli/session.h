@@ -27,6 +27,8 @@ inline constexpr const char *kVersionHelp = "version number (default: the newest
 
 // --password-file and --json, shared by every command that opens a folder.
 void add_session_options(CLI::App *cmd, SessionOptions &opt);
+// --password-file alone, for commands without JSON output.
+void add_password_option(CLI::App *cmd, SessionOptions &opt);
 
 // The password from --password-file (first line), else ORVEX_PASSWORD;
 // `found` false when neither gives one. Throws when the file cannot be read.
@@ -66,6 +68,9 @@ public:
     // The Trellis library's session, for calls only that library has
     // (NULL for other kinds of backup).
     void *handle() const;
+    // handle(), or NULL after an error line saying that `command` works on
+    // backup folders only.
+    void *trellis_handle(const char *command) const;
 
     struct Version {
         int version;

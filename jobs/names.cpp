@@ -16,6 +16,24 @@ constexpr char kSep = '/';
 // The longest name common file systems take, in bytes.
 constexpr size_t kMaxNameBytes = 255;
 
+// Length of the valid UTF-8 sequence at `s[i]`, 0 when there is none.
+size_t utf8_length(const std::string &s, size_t i)
+{
+    const auto b = static_cast<unsigned char>(s[i]);
+    const size_t n = b >= 0xc2 && b <= 0xdf ? 2 : b >= 0xe0 && b <= 0xef ? 3 : b >= 0xf0 && b <= 0xf4 ? 4 : 0;
+    if (n == 0 || i + n > s.size())
+        return 0;
+    for (size_t k = 1; k < n; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xc0) != 0x80)
+            return 0;
+    const auto b1 = static_cast<unsigned char>(s[i + 1]);
+    // Overlong forms, surrogates, beyond U+10FFFF.
+    if ((b == 0xe0 && b1 < 0xa0) || (b == 0xed && b1 >= 0xa0) || (b == 0xf0 && b1 < 0x90) ||
+        (b == 0xf4 && b1 >= 0x90))
+        return 0;
+    return n;
+}
+
 #if defined(_WIN32)
 bool is_reserved_device(const std::string &name)
 {
@@ -95,14 +113,33 @@ std::string printable(const std::string &text)
 {
     std::string out;
     out.reserve(text.size());
-    for (unsigned char ch : text) {
-        if (ch < 0x20 || ch == 0x7f) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02x", ch);
-            out += buf;
-        } else {
-            out += static_cast<char>(ch);
+    char hex[8];
+    for (size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b >= 0x20 && b != 0x7f && b < 0x80) {
+            out += static_cast<char>(b);
+            ++i;
+            continue;
         }
+        if (b < 0x80) {
+            std::snprintf(hex, sizeof hex, "\\x%02x", b);
+            out += hex;
+            ++i;
+            continue;
+        }
+        // C1 controls (U+0080..U+009F) act on terminals as their escape
+        // sequences do; bytes that are not UTF-8 could complete one.
+        const size_t n = utf8_length(text, i);
+        if (n == 2 && b == 0xc2 && static_cast<unsigned char>(text[i + 1]) < 0xa0) {
+            std::snprintf(hex, sizeof hex, "\\u%04x", static_cast<unsigned char>(text[i + 1]));
+            out += hex;
+        } else if (n > 0) {
+            out.append(text, i, n);
+        } else {
+            std::snprintf(hex, sizeof hex, "\\x%02x", b);
+            out += hex;
+        }
+        i += n > 0 ? n : 1;
     }
     return out;
 }

@@ -37,7 +37,9 @@ std::string native_join(const std::string &folder, const std::string &name);
 std::string native_path(const std::string &path);
 
 // Text for a terminal or a log line: control characters (and DEL) become
-// "\xNN" escapes so a hostile name cannot move the cursor or clear a line.
+// "\xNN" escapes, C1 controls "\u00NN", bytes that are not UTF-8 "\xNN",
+// so a hostile name cannot move the cursor or clear a line. Everything else,
+// backslashes included, stays as it is.
 std::string printable(const std::string &text);
 
 } // namespace orvex::jobs

@@ -10,6 +10,7 @@ PACKAGES=(
   libxxhash-dev libspdlog-dev nlohmann-json3-dev
   qtbase5-dev qttools5-dev-tools qttools5-dev libqt5svg5-dev
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libfuse3-dev fuse3
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick librsvg2-bin fonts-wqy-microhei
 )

@@ -154,6 +154,125 @@ TRELLIS_VESK_API int trellis_vesk_verify_file(void *trellis_vesk_inst, int versi
                                               trellis_vesk_verify_progress_cbk progress_cbk,
                                               trellis_vesk_verify_info *info, void *user_data) ORVEX_NOEXCEPT;
 
+/* ---- Finding, history, differences and reading single files ------------
+ *
+ * The tree of a version: the entries reachable from the root through folders
+ * that exist in that version. An entry whose own latest state is live but
+ * whose folder was deleted (or became a file) is not part of it. Paths are in
+ * the catalogue's form ("\docs\a.txt"). "Path order" below is depth first,
+ * each folder's entries in byte order of their names (a folder's own entry
+ * comes right before everything below it). */
+
+/* Pass as version_id to trellis_vesk_find: every finished version. */
+#define TRELLIS_VESK_ALL_VERSIONS (-1)
+
+/* Flags of trellis_vesk_find. */
+#define TRELLIS_VESK_FIND_NOCASE 1 /* letters match in either case (simple Unicode case folding) */
+#define TRELLIS_VESK_FIND_PATH 2   /* match the whole path; then '*' and '?' match '\' too */
+
+/* One entry of a version, handed to callbacks (valid during the call only). */
+typedef struct trellis_vesk_entry {
+    int version_id;   /* the version this state belongs to */
+    const char *path; /* catalogue form, NUL-terminated UTF-8 */
+    long long size;   /* recorded size in bytes (a link's data is not restored: see is_link) */
+    long long mtime;  /* modification time, seconds since 1970 */
+    char type;        /* a trellis_vesk_file_type */
+    char is_link;     /* 1: a symbolic link, restored (and read) as an empty file */
+} trellis_vesk_entry;
+
+/* What happened to an entry from one version to another. */
+typedef enum trellis_vesk_change {
+    TRELLIS_VESK_ADDED = 0,     /* absent before, present now */
+    TRELLIS_VESK_CHANGED = 1,   /* present in both, recorded state differs (kind, size, time, content or link) */
+    TRELLIS_VESK_UNCHANGED = 2, /* present in both with the same recorded state */
+    TRELLIS_VESK_DELETED = 3    /* present before, absent now */
+} trellis_vesk_change;
+
+/* One step of a history or one difference. For TRELLIS_VESK_DELETED `entry`
+ * is the state the entry had before it went (its version_id is the version
+ * that no longer has it in the history, the older version in a difference). */
+typedef struct trellis_vesk_change_item {
+    int change;          /* a trellis_vesk_change */
+    long long timestamp; /* start time of entry.version_id, seconds since 1970 (0 in differences) */
+    trellis_vesk_entry entry;
+} trellis_vesk_change_item;
+
+/* One call per match; non-zero stops the search (the call still returns 0). */
+typedef int (*trellis_vesk_find_callback)(void *trellis_vesk_inst, const trellis_vesk_entry *entry,
+                                          void *user_data);
+
+/* One call per history step or difference; non-zero stops (result 0). */
+typedef int (*trellis_vesk_change_callback)(void *trellis_vesk_inst, const trellis_vesk_change_item *item,
+                                            void *user_data);
+
+/* Ordinal 12. Finds the entries of the tree of `version_id` whose name (with
+ * TRELLIS_VESK_FIND_PATH: whole path) matches the glob `pattern`: '*' any
+ * run of characters, '?' one character, "[...]" one of a set with ranges
+ * ("[a-z]") and negation ("[!...]" or "[^...]"); a ']' right after the
+ * opening bracket belongs to the set; a '[' without its ']' is an ordinary
+ * character; there is no escape character ("[*]" matches a star).
+ * Characters are Unicode code points of the UTF-8 names.
+ * With TRELLIS_VESK_ALL_VERSIONS, every finished version is searched and an
+ * entry is reported once per state: in each version where it was added or
+ * changed (trellis_vesk_history tells the versions in between).
+ * Matches come in catalogue order (path rows as recorded, versions ascending).
+ * 0 (also without any match), -1 no such version, -999 failure (also a
+ * parent cycle in the catalogue). */
+TRELLIS_VESK_API int trellis_vesk_find(void *trellis_vesk_inst, int version_id, const char *pattern, int flags,
+                                       trellis_vesk_find_callback callback, void *user_data) ORVEX_NOEXCEPT;
+
+/* Ordinal 13. The history of the entry at `path`: for each finished version,
+ * ascending, from the first that has it, one step: ADDED, CHANGED or
+ * UNCHANGED with its state there, or DELETED once in the version where it
+ * went (versions that still lack it afterwards are left out; an entry that
+ * comes back is ADDED again). A folder that became a file is CHANGED.
+ * 0, -2 the path exists in no finished version, -999 failure. */
+TRELLIS_VESK_API int trellis_vesk_history(void *trellis_vesk_inst, const char *path,
+                                          trellis_vesk_change_callback callback, void *user_data) ORVEX_NOEXCEPT;
+
+/* Ordinal 14. The differences from the tree of `version_from` to that of
+ * `version_to`, in path order: ADDED and CHANGED carry the state in
+ * `version_to`, DELETED the state in `version_from`. Everything below a
+ * folder that went (or became a file) is DELETED with it; everything below a
+ * folder that came is ADDED. Equal versions give no differences.
+ * 0, -1 either version does not exist, -999 failure. */
+TRELLIS_VESK_API int trellis_vesk_diff(void *trellis_vesk_inst, int version_from, int version_to,
+                                       trellis_vesk_change_callback callback, void *user_data) ORVEX_NOEXCEPT;
+
+/* Ordinal 15. The entry at `path` in the tree of `version_id` ("\" is the
+ * root, a folder); `entry->path` is `path` as given. 0, -1 no such version,
+ * -2 no such entry in that version, -999 failure. */
+TRELLIS_VESK_API int trellis_vesk_get_entry(void *trellis_vesk_inst, int version_id, const char *path,
+                                            trellis_vesk_entry *entry) ORVEX_NOEXCEPT;
+
+/* Ordinal 16. Opens the file at `path` of `version_id` for reading byte
+ * ranges; `*file` receives the handle, released by trellis_vesk_close_file.
+ * The chunk map is read and checked here: its rows must start at 0, follow
+ * each other without overlap and stay inside the recorded size. A link or
+ * an empty file opens as an empty file.
+ * A handle has its own chunk reader and no further use of the session: it
+ * may be read on another thread than the session's, and several handles may
+ * be read at once on different threads; one handle serves one thread at a
+ * time. Close every handle before the session.
+ * 0, -1 no such version, -2 no such entry, -999 failure (a folder, a
+ * damaged or missing chunk map, memory). */
+TRELLIS_VESK_API int trellis_vesk_open_file(void *trellis_vesk_inst, int version_id, const char *path,
+                                            void **file) ORVEX_NOEXCEPT;
+
+/* Ordinal 17. Reads up to `size` bytes at `offset` of an open file into
+ * `buf`. Every chunk is read and checked as a restore reads and checks it
+ * (signature, repair, decryption, decompression, digest), and its length
+ * must be exactly the distance to the next chunk (to the end for the last);
+ * a few decoded chunks are kept for the next reads.
+ * The number of bytes placed in `buf`: `size`, fewer only where the file
+ * ends, 0 at or past the end. -999 when a chunk cannot be read or fails a
+ * check (nothing of it reaches `buf` as data), or for a negative offset or
+ * size. */
+TRELLIS_VESK_API int trellis_vesk_read_file(void *file, long long offset, char *buf, int size) ORVEX_NOEXCEPT;
+
+/* Ordinal 18. Releases an open file; NULL is ignored. */
+TRELLIS_VESK_API void trellis_vesk_close_file(void *file) ORVEX_NOEXCEPT;
+
 ORVEX_EXTERN_C_END
 
 #endif

@@ -8,6 +8,7 @@
 // restore never leaves a partial file under the real name, an existing file
 // that is being replaced survives a failure, and a link that sits at the
 // destination is replaced, never written through.
+#include "trellis_chunk.h"
 #include "trellis_common.h"
 #include "trellis_raii.h"
 #include "trellis_tvt.h"
@@ -92,8 +93,8 @@ int read_entry_state(sqlite3 *db, sqlite3_stmt **st, long long path_id, int vers
     return 0;
 }
 
-// The descriptor database of `fd_vault_id`, brought into the working folder
-// first in temporary mode. Opened read-only with the defensive settings.
+} // namespace
+
 int open_descriptor(const TRELLIS_VESK_CLIENT *c, long long fd_vault_id, Db &db)
 {
     if (fd_vault_id < 0 || fd_vault_id > 9999999999999999LL) {
@@ -133,6 +134,61 @@ int open_descriptor(const TRELLIS_VESK_CLIENT *c, long long fd_vault_id, Db &db)
         return TV_FAILURE;
     return TV_OK;
 }
+
+ChunkReader::ChunkReader(void *engine, const std::string &db_home, const char *password)
+    : engine_(engine), db_home_(db_home)
+{
+    if (password && *password)
+        make_32bits_key(password, key_);
+}
+
+ChunkReader::~ChunkReader()
+{
+    OPENSSL_cleanse(key_, sizeof key_);
+}
+
+int ChunkReader::read(long long vid, long long voff, char *buf, int cap, long long *unchecked)
+{
+    if (voff < 0 || vid < INT32_MIN || vid > INT32_MAX) {
+        std::printf("chunk location out of range (vault %lld, offset %lld)\n", vid, voff);
+        return -1;
+    }
+    const long long number = vid >= 0 ? vid : -vid;
+    const std::string name = vault_name(static_cast<uint64_t>(number));
+    int n;
+    std::string vault;
+    if (vid >= 0) {
+        vault = db_home_ + "/dedup/vault/" + name.substr(0, 21) + "/" + name + ".ovt";
+        // The engine takes 32-bit vault offsets: a larger one would read
+        // another chunk, so it is refused instead.
+        if (voff > static_cast<long long>(UINT32_MAX)) {
+            std::printf("vault offset %lld beyond what the restore engine can address\n", voff);
+            return -1;
+        }
+        n = engine_ ? restore_read_chunk(engine_, vault.c_str(), static_cast<uint32_t>(voff), buf,
+                                         static_cast<uint32_t>(cap))
+                    : -1;
+    } else {
+        vault = join(join(join(join(db_home_, "dedup"), "vault"), name.substr(0, 21)), name + ".tvt");
+        if (number != tvt_number_ || !tvt_) {
+            tvt_.reset(fopen_backup_file(vault));
+            tvt_number_ = tvt_ ? number : -1;
+        }
+        TvtDigest how = TvtDigest::None;
+        n = tvt_ ? tvt_read_chunk_from(tvt_.get(), key_, voff, buf, cap, &how) : TVT_OPEN;
+        if (n >= 0 && how == TvtDigest::None && unchecked)
+            ++*unchecked;
+    }
+    if (n < 0) {
+        std::printf("failed to read chunk, chunksize %d\n", n);
+        std::printf("chunk at offset %lld of %s: %s\n", voff, native_path(vault).c_str(),
+                    vid < 0 ? tvt_result_text(n) : "unreadable, damaged beyond repair, or wrong password");
+        return -1;
+    }
+    return n;
+}
+
+namespace {
 
 // The destination under construction (util/pending_file.h): it gets its
 // name only when complete.
@@ -225,56 +281,6 @@ private:
     long long end_ = 0;
 };
 
-// The tvt vault read last, kept open while rows stay in it.
-struct TvtVault {
-    struct Closer {
-        void operator()(FILE *f) const { std::fclose(f); }
-    };
-    std::unique_ptr<FILE, Closer> f;
-    long long number = -1;
-};
-
-// Reads the chunk of one descriptor row into `buf`: ovt chunks through the
-// restore engine (signature, repair, decryption, decompression), tvt chunks
-// through the library's reader (checked against their digest). The content
-// length, or -1 after a message naming the vault and the offset.
-int read_row_chunk(TRELLIS_VESK_CLIENT *c, long long vid, long long voff, const unsigned char key[32], TvtVault &tvt,
-                   char *buf, long long *unchecked)
-{
-    const long long number = vid >= 0 ? vid : -vid;
-    const std::string name = vault_name(static_cast<uint64_t>(number));
-    int n;
-    std::string vault;
-    if (vid >= 0) {
-        vault = std::string(c->db_home) + "/dedup/vault/" + name.substr(0, 21) + "/" + name + ".ovt";
-        // The engine takes 32-bit vault offsets: a larger one would read
-        // another chunk, so it is refused instead.
-        if (voff > static_cast<long long>(UINT32_MAX)) {
-            std::printf("vault offset %lld beyond what the restore engine can address\n", voff);
-            return -1;
-        }
-        n = restore_read_chunk(c->dedup_restore_instance, vault.c_str(), static_cast<uint32_t>(voff), buf,
-                               kRestoreBufferSize);
-    } else {
-        vault = join(join(join(join(c->db_home, "dedup"), "vault"), name.substr(0, 21)), name + ".tvt");
-        if (number != tvt.number || !tvt.f) {
-            tvt.f.reset(fopen_backup_file(vault));
-            tvt.number = tvt.f ? number : -1;
-        }
-        TvtDigest how = TvtDigest::None;
-        n = tvt.f ? tvt_read_chunk_from(tvt.f.get(), key, voff, buf, kRestoreBufferSize, &how) : TVT_OPEN;
-        if (n >= 0 && how == TvtDigest::None && unchecked)
-            ++*unchecked;
-    }
-    if (n < 0) {
-        std::printf("failed to read chunk, chunksize %d\n", n);
-        std::printf("chunk at offset %lld of %s: %s\n", voff, native_path(vault).c_str(),
-                    vid < 0 ? tvt_result_text(n) : "unreadable, damaged beyond repair, or wrong password");
-        return -1;
-    }
-    return n;
-}
-
 // The chunk walk shared by restore and verify: every chunk read is checked
 // (ovt chunks by the restore engine, tvt chunks against their digest), and
 // the rows must rebuild exactly the recorded size. `fd` < 0: read and check
@@ -314,15 +320,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, i
         return TV_FAILURE;
     char *const buf = rs.buf.get();
 
-    unsigned char key[32] = {0};
-    if (c->decrypt_password[0])
-        make_32bits_key(c->decrypt_password, key);
-    struct KeyWipe {
-        unsigned char *k;
-        ~KeyWipe() { OPENSSL_cleanse(k, 32); }
-    } wipe{key};
-
-    TvtVault tvt;
+    ChunkReader reader(c->dedup_restore_instance, c->db_home, c->decrypt_password);
     bool have_last = false;
     long long last_vid = 0, last_voff = 0;
     int last_len = 0;
@@ -332,16 +330,15 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, i
         const long long file_offset = sqlite3_column_int64(st, 0);
         const long long vid = sqlite3_column_int64(st, 1);
         const long long voff = sqlite3_column_int64(st, 2);
-        if (file_offset < 0 || voff < 0 || vid < INT32_MIN || vid > INT32_MAX) {
-            std::printf("descriptor row out of range (file offset %lld, vault %lld, offset %lld)\n", file_offset,
-                        vid, voff);
+        if (file_offset < 0) {
+            std::printf("descriptor row out of range (file offset %lld)\n", file_offset);
             return TV_FAILURE;
         }
         if (!cover.starts_at(file_offset))
             return TV_FAILURE;
         // A row that repeats the chunk read last is written from the buffer.
         if (!have_last || vid != last_vid || voff != last_voff) {
-            last_len = read_row_chunk(c, vid, voff, key, tvt, buf, unchecked);
+            last_len = reader.read(vid, voff, buf, kRestoreBufferSize, unchecked);
             if (last_len < 0)
                 return TV_FAILURE;
             have_last = true;
@@ -492,15 +489,13 @@ void release_restore_state(TRELLIS_VESK_CLIENT *client)
     }
 }
 
-int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
+void *make_restore_engine(const TRELLIS_VESK_CLIENT *client)
 {
-    if (!client)
-        return -1;
     const std::string vault_dir = join(join(client->db_home, "dedup"), "vault");
     void *inst = restore_create_instance();
     if (!inst) {
         std::printf("failed to create restore instance\n");
-        return -1;
+        return nullptr;
     }
     // A folder whose files all live in tvt vaults (or that has no data at
     // all) has no vault folder: the set-up goes on without it, quietly, as
@@ -529,8 +524,16 @@ int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
     }
     if (!ok) {
         restore_destroy_instance(inst);
-        return -1;
+        return nullptr;
     }
+    return inst;
+}
+
+int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client)
+{
+    void *inst = client ? make_restore_engine(client) : nullptr;
+    if (!inst)
+        return -1;
     client->dedup_restore_instance = inst;
     return 0;
 }

@@ -39,4 +39,7 @@ TEST(JobNames, PrintableEscapesControlCharacters)
 {
     EXPECT_EQ(ot::printable("a\x1b[2Jb\nc\x7f"), "a\\x1b[2Jb\\x0ac\\x7f");
     EXPECT_EQ(ot::printable("日本語 ok"), "日本語 ok");
+    // C1 controls (CSI is U+009B) and bytes that are not UTF-8.
+    EXPECT_EQ(ot::printable("a\xc2\x9b" "2Jb\xc2\xa0"), "a\\u009b2Jb\xc2\xa0");
+    EXPECT_EQ(ot::printable("x\xff\xc3(\xed\xa0\x80"), "x\\xff\\xc3(\\xed\\xa0\\x80");
 }

@@ -148,6 +148,24 @@ inline int64_t mtime_of(const fs::path &p)
     return static_cast<int64_t>(sb.st_mtime);
 }
 
+// The whole of `path` in `version` through one range read (open, one read
+// of `size` bytes, close): 0 with `out`, or the first failing result.
+inline int read_range(void *inst, int version, const char *path, long long size, std::vector<uint8_t> &out)
+{
+    out.clear();
+    void *f = nullptr;
+    int rc = trellis_vesk_open_file(inst, version, path, &f);
+    if (rc != 0)
+        return rc;
+    out.resize(static_cast<size_t>(size));
+    rc = trellis_vesk_read_file(f, 0, reinterpret_cast<char *>(out.data()), static_cast<int>(size));
+    trellis_vesk_close_file(f);
+    if (rc < 0)
+        return rc;
+    out.resize(static_cast<size_t>(rc));
+    return 0;
+}
+
 // Nothing but the expected entries in the destination folder: no partial
 // or temporary file left behind.
 inline std::vector<std::string> listing(const fs::path &dir)

@@ -1,8 +1,8 @@
 // A file's chunk rows against its recorded size, and its attribute record:
 // every edit of a descriptor that would rebuild a different file (a row
 // dropped, rows overlapping or swapped, no rows, a row far past the end)
-// and every record too short for its fields fail the file in restore and
-// verify alike, and leave nothing at the destination. Before these checks
+// and every record too short for its fields fail the file in restore,
+// verify and range reads alike, and leave nothing at the destination. Before these checks
 // each of them restored a wrong file (holes of zeros, an empty file, a huge
 // sparse file, a file dated 1970) and reported success.
 #include "restore_fixture.h"
@@ -32,7 +32,10 @@ struct Chunks {
     }
 };
 
-int restore_and_verify(const std::string &folder, tk::TempDir &out, int &verify_rc)
+// The restore's result; verify's and that of a range read of `size` bytes
+// (with the bytes it read) beside it.
+int restore_and_verify(const std::string &folder, tk::TempDir &out, int &verify_rc, long long size, int &read_rc,
+                       std::vector<uint8_t> &read)
 {
     Session s(folder);
     if (s.rc != 0)
@@ -40,6 +43,7 @@ int restore_and_verify(const std::string &folder, tk::TempDir &out, int &verify_
     Recorder r;
     int rc = trellis_vesk_restore_file(s.inst, 1, "\\f.bin", (out / "f").c_str(), 0, record, &r);
     verify_rc = ot::verify_file(static_cast<TRELLIS_VESK_CLIENT *>(s.inst), 1, "\\f.bin", nullptr, nullptr);
+    read_rc = read_range(s.inst, 1, "\\f.bin", size, read);
     return rc;
 }
 
@@ -76,13 +80,16 @@ TEST(TrellisCoverage, DescriptorEditsThatRebuildAnotherFileFailIt)
         f.done();
         tk::TempDir out("restore-out");
         testing::internal::CaptureStdout();
-        int verify_rc = 0;
-        int rc = restore_and_verify(f.path(), out, verify_rc);
+        int verify_rc = 0, read_rc = 0;
+        std::vector<uint8_t> read;
+        int rc = restore_and_verify(f.path(), out, verify_rc, static_cast<long long>(c.size), read_rc, read);
         std::string said = testing::internal::GetCapturedStdout();
         EXPECT_EQ(rc, c.rc);
         EXPECT_EQ(verify_rc, c.rc);
+        EXPECT_EQ(read_rc, c.rc);
         if (c.rc == 0) {
             EXPECT_EQ(tk::read_file(out / "f"), chunks.whole);
+            EXPECT_EQ(read, chunks.whole);
         } else {
             EXPECT_TRUE(listing(out.path()).empty());
             EXPECT_NE(said.find("chunk rows of \\f.bin"), std::string::npos) << said;
@@ -116,11 +123,13 @@ TEST(TrellisCoverage, AttributeRecordsTooShortForTheirFieldsFailTheFile)
         f.done();
         tk::TempDir out("restore-out");
         testing::internal::CaptureStdout();
-        int verify_rc = 0;
-        int rc = restore_and_verify(f.path(), out, verify_rc);
+        int verify_rc = 0, read_rc = 0;
+        std::vector<uint8_t> read;
+        int rc = restore_and_verify(f.path(), out, verify_rc, static_cast<long long>(c.size), read_rc, read);
         std::string said = testing::internal::GetCapturedStdout();
         EXPECT_EQ(rc, c.rc);
         EXPECT_EQ(verify_rc, c.rc);
+        EXPECT_EQ(read_rc, c.rc);
         if (c.rc != 0) {
             EXPECT_TRUE(listing(out.path()).empty());
             EXPECT_NE(said.find("attribute record of \\f.bin"), std::string::npos) << said;

@@ -81,7 +81,8 @@ TEST(TrellisTvtDigest, ReadingsOfTheDigestField)
 }
 
 // One file whose chunks are tvt records of every kind; each damaged byte of
-// the chunk data either leaves the file as it was or fails it. Before the
+// the chunk data either leaves the file as it was or fails it, in restore,
+// verify and range reads alike. Before the
 // digest was checked, a flipped byte of a plain or encrypted chunk restored
 // a wrong file with success.
 TEST(TrellisTvtDigest, DamagedChunkDataNeverRestoresSilently)
@@ -130,11 +131,16 @@ TEST(TrellisTvtDigest, DamagedChunkDataNeverRestoresSilently)
             Recorder rep;
             int rc = trellis_vesk_restore_file(s.inst, 1, "\\f.bin", dst.c_str(), 1, record, &rep);
             int vrc = ot::verify_file(static_cast<TRELLIS_VESK_CLIENT *>(s.inst), 1, "\\f.bin", nullptr, nullptr);
+            std::vector<uint8_t> read;
+            int rrc = read_range(s.inst, 1, "\\f.bin", static_cast<long long>(whole.size()), read);
             if (rc == 0) {
                 EXPECT_EQ(vrc, 0);
+                EXPECT_EQ(rrc, 0);
                 silent += tk::read_file(dst) != whole;
+                silent += read != whole;
             } else {
                 EXPECT_NE(vrc, 0);
+                EXPECT_NE(rrc, 0);
                 ++damaged;
             }
         }

@@ -1,0 +1,89 @@
+// `orvex-extract diff FOLDER V1 V2 [--json]`: what was added, deleted and
+// changed from version V1 to version V2, in path order.
+#include "session.h"
+#include "text.h"
+
+#include "names.h"
+
+#include "trellis_vesk.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <memory>
+
+namespace orvex::cli {
+
+namespace {
+
+struct DiffOptions : SessionOptions {
+    int from = -1;
+    int to = -1;
+};
+
+struct Sink {
+    bool json;
+    nlohmann::ordered_json added = nlohmann::ordered_json::array();
+    nlohmann::ordered_json deleted = nlohmann::ordered_json::array();
+    nlohmann::ordered_json changed = nlohmann::ordered_json::array();
+};
+
+int on_difference(void *, const trellis_vesk_change_item *item, void *user)
+{
+    auto *s = static_cast<Sink *>(user);
+    const char *path = item->entry.path;
+    if (s->json) {
+        (item->change == TRELLIS_VESK_ADDED     ? s->added
+         : item->change == TRELLIS_VESK_DELETED ? s->deleted
+                                                : s->changed)
+            .push_back(path);
+        return interrupted() ? 1 : 0;
+    }
+    const char mark = item->change == TRELLIS_VESK_ADDED ? '+' : item->change == TRELLIS_VESK_DELETED ? '-' : 'M';
+    std::fprintf(cli_out(), "%c %s\n", mark, orvex::jobs::printable(path).c_str());
+    return interrupted() ? 1 : 0;
+}
+
+int run_diff(const DiffOptions &opt)
+{
+    Session s;
+    if (int rc = s.open(opt))
+        return rc;
+    void *h = s.trellis_handle("diff");
+    if (!h)
+        return EXIT_USAGE;
+    Sink sink{opt.json};
+    int rc = trellis_vesk_diff(h, opt.from, opt.to, on_difference, &sink);
+    if (rc == -1) {
+        print_error("no version " + std::to_string(opt.from) + " or no version " + std::to_string(opt.to));
+        return EXIT_NOT_FOUND;
+    }
+    if (rc != 0) {
+        print_error("cannot compare the versions (catalogue damaged?)");
+        return EXIT_FAILURE_OTHER;
+    }
+    if (interrupted())
+        return interrupted_exit_code(); // no JSON document cut short
+    if (opt.json) {
+        nlohmann::ordered_json o{{"added", sink.added}, {"deleted", sink.deleted}, {"changed", sink.changed}};
+        std::fprintf(cli_out(), "%s\n", json_text(o).c_str());
+    }
+    return EXIT_OK;
+}
+
+void register_diff(CLI::App &app, Action &action)
+{
+    auto opt = std::make_shared<DiffOptions>();
+    CLI::App *cmd = app.add_subcommand("diff", "show what was added (+), deleted (-) and changed (M) between two versions");
+    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("V1", opt->from, "the older version (or any version)")->required()->check(CLI::NonNegativeNumber);
+    cmd->add_option("V2", opt->to, "the version compared with V1")->required()->check(CLI::NonNegativeNumber);
+    add_session_options(cmd, *opt);
+    cmd->callback([opt, &action] { action = [opt] { return run_diff(*opt); }; });
+}
+
+const bool registered = add_command(&register_diff);
+
+} // namespace
+
+} // namespace orvex::cli
