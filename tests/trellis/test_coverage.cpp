@@ -32,15 +32,27 @@ struct Chunks {
     }
 };
 
-int restore_and_verify(const std::string &folder, tk::TempDir &out, int &verify_rc)
+// Restores and verifies \f.bin of version 1 into `out`, catching what the
+// library says on standard output.
+struct Outcome {
+    int restore = 0, verify = 0;
+    std::string said;
+};
+Outcome restore_and_verify(const std::string &folder, const tk::TempDir &out)
 {
-    Session s(folder);
-    if (s.rc != 0)
-        return 1000 + s.rc;
-    Recorder r;
-    int rc = trellis_vesk_restore_file(s.inst, 1, "\\f.bin", (out / "f").c_str(), 0, record, &r);
-    verify_rc = ot::verify_file(static_cast<TRELLIS_VESK_CLIENT *>(s.inst), 1, "\\f.bin", nullptr, nullptr);
-    return rc;
+    Outcome o;
+    testing::internal::CaptureStdout();
+    {
+        Session s(folder);
+        Recorder r;
+        o.restore = s.rc != 0 ? 1000 + s.rc
+                              : trellis_vesk_restore_file(s.inst, 1, "\\f.bin", (out / "f").c_str(), 0, record, &r);
+        o.verify = s.rc != 0 ? 1000 + s.rc
+                             : ot::verify_file(static_cast<TRELLIS_VESK_CLIENT *>(s.inst), 1, "\\f.bin", nullptr,
+                                               nullptr);
+    }
+    o.said = testing::internal::GetCapturedStdout();
+    return o;
 }
 
 TEST(TrellisCoverage, DescriptorEditsThatRebuildAnotherFileFailIt)
@@ -75,17 +87,14 @@ TEST(TrellisCoverage, DescriptorEditsThatRebuildAnotherFileFailIt)
         f.file("f.bin", HandFolder::state(c.size, 1700000000, 1, 0));
         f.done();
         tk::TempDir out("restore-out");
-        testing::internal::CaptureStdout();
-        int verify_rc = 0;
-        int rc = restore_and_verify(f.path(), out, verify_rc);
-        std::string said = testing::internal::GetCapturedStdout();
-        EXPECT_EQ(rc, c.rc);
-        EXPECT_EQ(verify_rc, c.rc);
+        Outcome o = restore_and_verify(f.path(), out);
+        EXPECT_EQ(o.restore, c.rc);
+        EXPECT_EQ(o.verify, c.rc);
         if (c.rc == 0) {
             EXPECT_EQ(tk::read_file(out / "f"), chunks.whole);
         } else {
             EXPECT_TRUE(listing(out.path()).empty());
-            EXPECT_NE(said.find("chunk rows of \\f.bin"), std::string::npos) << said;
+            EXPECT_NE(o.said.find("chunk rows of \\f.bin"), std::string::npos) << o.said;
         }
     }
 }
@@ -115,15 +124,12 @@ TEST(TrellisCoverage, AttributeRecordsTooShortForTheirFieldsFailTheFile)
         f.file("f.bin", h);
         f.done();
         tk::TempDir out("restore-out");
-        testing::internal::CaptureStdout();
-        int verify_rc = 0;
-        int rc = restore_and_verify(f.path(), out, verify_rc);
-        std::string said = testing::internal::GetCapturedStdout();
-        EXPECT_EQ(rc, c.rc);
-        EXPECT_EQ(verify_rc, c.rc);
+        Outcome o = restore_and_verify(f.path(), out);
+        EXPECT_EQ(o.restore, c.rc);
+        EXPECT_EQ(o.verify, c.rc);
         if (c.rc != 0) {
             EXPECT_TRUE(listing(out.path()).empty());
-            EXPECT_NE(said.find("attribute record of \\f.bin"), std::string::npos) << said;
+            EXPECT_NE(o.said.find("attribute record of \\f.bin"), std::string::npos) << o.said;
         } else {
             EXPECT_EQ(mtime_of(out / "f"), 1700000000);
         }
