@@ -2,6 +2,7 @@
 
 #include "names.h"
 #include "trellis_archive.h"
+#include "workdir.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -128,6 +129,9 @@ void install_signal_handlers()
 
 namespace {
 
+// The working folder could not be made (the reason is printed already).
+constexpr int kNoWorkingFolder = -1000;
+
 int open_result(int rc, const std::string &folder)
 {
     if (rc == -5 && interrupted())
@@ -135,6 +139,8 @@ int open_result(int rc, const std::string &folder)
     switch (rc) {
     case 0:
         return EXIT_OK;
+    case kNoWorkingFolder:
+        return EXIT_FAILURE_OTHER;
     case -1:
         print_error(folder + ": no such folder or file");
         return EXIT_NOT_FOUND;
@@ -182,20 +188,18 @@ FILE *cli_out()
 
 namespace {
 
-std::string temp_folder()
-{
-    std::error_code ec;
-    std::string temp = std::filesystem::temp_directory_path(ec).string();
-    return ec ? std::string() : temp;
-}
-
 int open_archive_at(const std::string &folder, const std::optional<std::string> &password,
                     std::unique_ptr<orvex::jobs::Archive> &out)
 {
+    // Never without a working folder: the library would then keep its
+    // copies in the backup folder itself.
+    const std::string &work = working_folder();
+    if (work.empty())
+        return kNoWorkingFolder;
     orvex::jobs::OpenRequest req;
     req.path = folder;
     req.password = password;
-    req.temp_folder = temp_folder();
+    req.temp_folder = work;
     req.cancelled = [] { return interrupted(); };
     return orvex::jobs::open_archive(req, out);
 }
