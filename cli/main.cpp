@@ -3,6 +3,7 @@
 // 2 usage, 3 wrong or missing password, 4 not found.
 #include "commands.h"
 #include "session.h"
+#include "workdir.h"
 
 #include <CLI/CLI.hpp>
 
@@ -28,11 +29,13 @@ int main(int argc, char **argv)
         orvex::cli::cli_out();
         orvex::cli::install_signal_handlers();
         int rc = action ? action() : orvex::cli::EXIT_USAGE;
+        orvex::cli::remove_working_folder();
         if (orvex::cli::interrupted())
             rc = orvex::cli::interrupted_exit_code();
         std::fflush(orvex::cli::cli_out());
         return rc;
     } catch (const std::exception &e) {
+        orvex::cli::remove_working_folder();
         std::fprintf(stderr, "orvex-extract: %s\n", e.what());
         return orvex::cli::EXIT_FAILURE_OTHER;
     }

@@ -2,6 +2,7 @@
 
 #include "names.h"
 #include "trellis_archive.h"
+#include "workdir.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -163,10 +164,15 @@ std::string container_failure(const std::string &path, int rc, int err)
     }
 }
 
+// The working folder could not be made (the reason is printed already).
+constexpr int kNoWorkingFolder = -1000;
+
 int open_result(int rc, const std::string &folder, int err)
 {
     if (rc == -5 && interrupted())
         return interrupted_exit_code();
+    if (rc == kNoWorkingFolder)
+        return EXIT_FAILURE_OTHER;
     const bool container = rc != 0 && rc != -5 && orvex::jobs::archive_kind(folder) == orvex::jobs::ArchiveKind::Container;
     if (container) {
         print_error(container_failure(folder, rc, err));
@@ -222,20 +228,18 @@ FILE *cli_out()
 
 namespace {
 
-std::string temp_folder()
-{
-    std::error_code ec;
-    std::string temp = std::filesystem::temp_directory_path(ec).string();
-    return ec ? std::string() : temp;
-}
-
 int open_archive_at(const std::string &folder, const std::optional<std::string> &password,
                     std::unique_ptr<orvex::jobs::Archive> &out)
 {
+    // Never without a working folder: the library would then keep its
+    // copies in the backup folder itself.
+    const std::string &work = working_folder();
+    if (work.empty())
+        return kNoWorkingFolder;
     orvex::jobs::OpenRequest req;
     req.path = folder;
     req.password = password;
-    req.temp_folder = temp_folder();
+    req.temp_folder = work;
     req.cancelled = [] { return interrupted(); };
     errno = 0;
     return orvex::jobs::open_archive(req, out);

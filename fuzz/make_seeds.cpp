@@ -10,6 +10,11 @@
 #include "testkit/trellis.h"
 #include "testkit/trellis_content.h"
 #include "testkit/vault_writer.h"
+#include "testkit/vesk_writer.h"
+#include "vesk.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -134,6 +139,34 @@ void session_seed()
                                         tk::read_file(orvex::fuzz::session_descriptor(dir.path()))));
 }
 
+// Whole containers (deduplicated and stored) and one zstd stream as the
+// container writer makes it.
+void vesk_seeds()
+{
+    tk::TempDir dir("fuzz-seed-vesk");
+    for (bool stored : {false, true}) {
+        tk::vesk::BulkOptions o;
+        o.size = 6000;
+        o.files = 3;
+        o.stored = stored;
+        const fs::path file = dir / (stored ? "stored.vesk" : "dedup.vesk");
+        tk::vesk::write_bulk(file, o);
+        seed_raw("vesk_container", stored ? "stored" : "dedup", tk::read_file(file));
+    }
+    const auto plain = tk::make_bytes(4, 5000, tk::Content::Text);
+    tk::write_file(dir / "plain", plain);
+    int src = ::open((dir / "plain").c_str(), O_RDONLY | O_CLOEXEC);
+    int dst = ::open((dir / "zstd").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    int64_t at = 0, size = 0;
+    if (src >= 0 && dst >= 0 &&
+        compress_to_dst_zstd(src, static_cast<int64_t>(plain.size()), dst, nullptr, 0, 0, nullptr, &at, &size) == 0)
+        seed_raw("vesk_zstd", "text", slice(tk::read_file(dir / "zstd"), static_cast<size_t>(at), static_cast<size_t>(size)));
+    if (src >= 0)
+        ::close(src);
+    if (dst >= 0)
+        ::close(dst);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -147,5 +180,6 @@ int main(int argc, char **argv)
     tvt_seeds();
     text_seeds();
     session_seed();
+    vesk_seeds();
     return 0;
 }

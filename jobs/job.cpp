@@ -66,18 +66,6 @@ std::string result_text(int rc, Mode mode = Mode::Restore)
 }
 
 // Codes after which every further file would fail the same way.
-// Listings carry names of at most this many bytes and cut longer ones, so
-// a listed entry whose name fills the field and that is then not found had
-// a longer name.
-constexpr size_t kListedNameMax = 255;
-
-bool listed_name_was_cut(const SpillEntry &e, int rc)
-{
-    const size_t cut = e.source.find_last_of('\\');
-    const size_t name_bytes = cut == std::string::npos ? e.source.size() : e.source.size() - cut - 1;
-    return rc == kNotFound && name_bytes == kListedNameMax;
-}
-
 bool ends_job(int rc)
 {
     return rc == kNoVersion || rc == kNotFound || rc == kDiskFull;
@@ -683,13 +671,7 @@ void JobRun::finish_task(const Task &t, int rc, const VerifyInfo &)
         r.outcome = Outcome::Failed;
         r.code = rc;
         r.message = result_text(rc, opt_.mode);
-        if (listed_name_was_cut(t.entry, rc)) {
-            // Not the catalogue going away under the job: this one entry
-            // fails as the long name it is, and the job goes on.
-            r.code = kFailure;
-            r.message = "refused: the name is longer than " + std::to_string(kListedNameMax) + " bytes";
-            sum_.status |= halted_ ? 0 : kFailure;
-        } else if (ends_job(rc)) {
+        if (ends_job(rc)) {
             sum_.status = rc;
             halted_ = true;
         } else if (!halted_) {

@@ -22,6 +22,17 @@ int on_verify_progress(void *, int, const char *, float progress, void *user)
     return p && p(0, progress) ? 1 : 0;
 }
 
+// Whether `name` in `folder` resolves in the catalogue (an entry of any kind).
+bool exists(void *inst, int version, const std::string &folder, const std::string &name)
+{
+    std::string path = folder;
+    if (path.empty() || path.back() != '\\')
+        path += '\\';
+    path += name;
+    auto stop = [](void *, int, const char *, trellis_vesk_item *, void *) -> int { return 1; };
+    return trellis_vesk_list_folder(inst, version, path.c_str(), stop, nullptr) == 0;
+}
+
 int poll_cancel(void *user)
 {
     const auto *req = static_cast<const OpenRequest *>(user);
@@ -51,9 +62,15 @@ int TrellisArchive::list_folder(int version, const std::string &path,
         const std::function<bool(const Entry &)> *fn;
         Entry e;
     } ctx{&on_entry, {}};
-    auto cb = [](void *, int, const char *, trellis_vesk_item *it, void *user) -> int {
+    auto cb = [](void *inst, int version, const char *folder, trellis_vesk_item *it, void *user) -> int {
         auto *c = static_cast<Ctx *>(user);
         c->e.name = it->name;
+        // The listing cuts names at 255 bytes. A name that long which does
+        // not resolve was cut: it is handed on longer than any file system
+        // takes, so the job refuses it with that reason instead of asking
+        // for a file that does not exist (which would end the whole job).
+        if (c->e.name.size() == sizeof it->name - 1 && !exists(inst, version, folder, c->e.name))
+            c->e.name += "...";
         c->e.is_dir = it->type == TRELLIS_VESK_DIR;
         c->e.size = it->size;
         c->e.mtime = it->mtime;

@@ -56,7 +56,7 @@ fi
 
 # Inputs a harness reads whole: the session harness takes a catalogue and a
 # descriptor, the others one record or file.
-max_len() { case "$1" in session_restore) echo 262144 ;; vault|chunk_record) echo 131072 ;; *) echo 16384 ;; esac; }
+max_len() { case "$1" in session_restore) echo 262144 ;; vault|chunk_record|vesk_container) echo 131072 ;; *) echo 16384 ;; esac; }
 
 summary=()
 failed=0

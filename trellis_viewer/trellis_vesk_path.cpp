@@ -7,7 +7,9 @@
 #include "trellis_raii.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <utility>
 #include <unordered_set>
 
 namespace orvex::trellis {
@@ -152,13 +154,173 @@ long long get_path_id(sqlite3 *db, const char *path)
 
 namespace {
 
+// The paths a session resolved last, as their names joined by one backslash,
+// with their row ids. The path table of a session's catalogue does not change
+// while the session is open, so an id stays right for the session's life.
+// A few entries suffice: a walk of a tree asks for a folder just after its
+// parent, and for many files of the same folder in a row.
+class PathCache {
+public:
+    explicit PathCache(sqlite3 *db) : db_(db) {}
+    ~PathCache()
+    {
+        sqlite3_finalize(root_);
+        sqlite3_finalize(step_);
+    }
+    PathCache(const PathCache &) = delete;
+    PathCache &operator=(const PathCache &) = delete;
+
+    sqlite3 *db() const { return db_; }
+
+    long long resolve(const char *path)
+    {
+        // The names of the path, and where each ends in the joined form.
+        std::string joined;
+        std::vector<std::pair<const char *, size_t>> names;
+        std::vector<size_t> ends;
+        for (const char *p = path; *p;) {
+            while (*p == '\\')
+                ++p;
+            size_t len = std::strcspn(p, "\\");
+            if (len == 0)
+                break;
+            if (!joined.empty())
+                joined += '\\';
+            joined.append(p, len);
+            names.emplace_back(p, len);
+            ends.push_back(joined.size());
+            p += len;
+        }
+
+        // Start from the longest remembered path that is a whole-name
+        // prefix of this one, else from the root.
+        size_t done = 0;
+        long long id = 0;
+        for (const Known &k : kept_) {
+            if (k.path.size() > joined.size() || k.path.size() <= (done ? ends[done - 1] : 0) ||
+                joined.compare(0, k.path.size(), k.path) != 0)
+                continue;
+            auto at = std::lower_bound(ends.begin(), ends.end(), k.path.size());
+            if (at == ends.end() || *at != k.path.size())
+                continue; // ends inside a name
+            done = static_cast<size_t>(at - ends.begin()) + 1;
+            id = k.id;
+        }
+        if (done == 0) {
+            id = root();
+            if (id < 0)
+                return id;
+        }
+
+        long long parent = id;
+        for (size_t i = done; i < names.size(); ++i) {
+            parent = id;
+            id = step(id, names[i].first, names[i].second);
+            if (id < 0)
+                return id;
+        }
+        if (names.size() >= 2 && done < names.size())
+            remember(joined.substr(0, ends[names.size() - 2]), parent);
+        if (!names.empty())
+            remember(std::move(joined), id);
+        return id;
+    }
+
+private:
+    static constexpr size_t kKept = 32;
+    struct Known {
+        std::string path;
+        long long id;
+    };
+
+    long long root()
+    {
+        if (root_id_ > 0)
+            return root_id_;
+        if (!root_ && sqlite3_prepare_v2(db_, "SELECT rowid FROM path WHERE pid is NULL ORDER BY rowid DESC LIMIT 1",
+                                         -1, &root_, nullptr) != SQLITE_OK)
+            return TV_FAILURE;
+        int rc = sqlite3_step(root_);
+        long long id = rc == SQLITE_ROW ? sqlite3_column_int64(root_, 0) : 0;
+        sqlite3_reset(root_);
+        if (rc != SQLITE_ROW)
+            return TV_FAILURE;
+        if (id > 0)
+            root_id_ = id;
+        return id;
+    }
+
+    // The row id of `name` in folder `parent`; -1 when it is not there.
+    long long step(long long parent, const char *name, size_t len)
+    {
+        if (len > static_cast<size_t>(INT32_MAX))
+            return -1;
+        if (!step_ && sqlite3_prepare_v2(db_, "SELECT rowid FROM path WHERE pid=? AND name=?", -1, &step_, nullptr) !=
+                          SQLITE_OK)
+            return TV_FAILURE;
+        sqlite3_bind_int64(step_, 1, parent);
+        sqlite3_bind_text(step_, 2, name, static_cast<int>(len), SQLITE_STATIC);
+        int rc = sqlite3_step(step_);
+        long long id = rc == SQLITE_ROW ? sqlite3_column_int64(step_, 0) : 0;
+        sqlite3_reset(step_);
+        sqlite3_clear_bindings(step_);
+        if (rc == SQLITE_DONE)
+            return -1;
+        return rc == SQLITE_ROW ? id : static_cast<long long>(TV_FAILURE);
+    }
+
+    // Keeps `path` as the most recent entry, forgetting the oldest beyond kKept.
+    void remember(std::string path, long long id)
+    {
+        auto same = std::find_if(kept_.begin(), kept_.end(), [&](const Known &k) { return k.path == path; });
+        if (same != kept_.end())
+            kept_.erase(same);
+        else if (kept_.size() >= kKept)
+            kept_.erase(kept_.begin());
+        kept_.push_back({std::move(path), id});
+    }
+
+    sqlite3 *db_;
+    sqlite3_stmt *root_ = nullptr, *step_ = nullptr;
+    long long root_id_ = 0;
+    std::vector<Known> kept_; // oldest first
+};
+
+} // namespace
+
+long long resolve_path(TRELLIS_VESK_CLIENT *c, const char *path)
+{
+    if (!c || !c->db || !path)
+        return TV_FAILURE;
+    auto *cache = static_cast<PathCache *>(c->path_cache);
+    if (cache && cache->db() != c->db) {
+        release_path_cache(c);
+        cache = nullptr;
+    }
+    if (!cache) {
+        cache = new PathCache(c->db);
+        c->path_cache = cache;
+    }
+    return cache->resolve(path);
+}
+
+void release_path_cache(TRELLIS_VESK_CLIENT *c)
+{
+    if (c && c->path_cache) {
+        delete static_cast<PathCache *>(c->path_cache);
+        c->path_cache = nullptr;
+    }
+}
+
+namespace {
+
 int list_folder(TRELLIS_VESK_CLIENT *c, int version_id, const char *path, trellis_vesk_list_folder_callback callback,
                 void *user_data)
 {
     int rc = check_version(c->db, version_id);
     if (rc != 0)
         return rc == -1 ? TV_NO_VERSION : TV_FAILURE;
-    long long id = get_path_id(c->db, path);
+    long long id = resolve_path(c, path);
     if (id == -1)
         return TV_NOT_FOUND;
     if (id < 0)
@@ -207,7 +369,7 @@ int stat_sum(TRELLIS_VESK_CLIENT *c, int version_id, const char *path, trellis_v
     if (rc != 0)
         return rc == -1 ? TV_NO_VERSION : TV_FAILURE;
     *result = trellis_vesk_stat{};
-    long long root = get_path_id(c->db, path);
+    long long root = resolve_path(c, path);
     if (root < 0)
         return TV_FAILURE;
 

@@ -206,7 +206,7 @@ struct FreeDeleter {
 // every file (its pages are touched only as far as chunks reach).
 struct RestoreState {
     // Statements on the session's catalogue, prepared once.
-    sqlite3_stmt *version_st = nullptr, *root_st = nullptr, *step_st = nullptr, *history_st = nullptr;
+    sqlite3_stmt *version_st = nullptr, *history_st = nullptr;
     long long desc_number = -1;
     Db desc;
     sqlite3_stmt *chunks_st = nullptr; // on `desc`
@@ -215,7 +215,7 @@ struct RestoreState {
     ~RestoreState()
     {
         drop_descriptor();
-        for (sqlite3_stmt *st : {version_st, root_st, step_st, history_st})
+        for (sqlite3_stmt *st : {version_st, history_st})
             sqlite3_finalize(st);
     }
     void drop_descriptor()
@@ -375,7 +375,7 @@ int find_path(TRELLIS_VESK_CLIENT *c, int version, const char *path, long long &
         return TV_NO_VERSION;
     if (rc != SQLITE_ROW)
         return TV_FAILURE;
-    id = get_path_id_cached(c->db, path, &rs.root_st, &rs.step_st);
+    id = resolve_path(c, path);
     if (id == -1)
         return TV_NOT_FOUND;
     return id < 0 ? TV_FAILURE : TV_OK;

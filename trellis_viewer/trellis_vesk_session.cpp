@@ -120,6 +120,7 @@ int close_session(TRELLIS_VESK_CLIENT *c)
 {
     // Statements kept by restores live on the catalogue: they go first.
     release_restore_state(c);
+    release_path_cache(c);
     if (c->db) {
         if (sqlite3_close(c->db) != SQLITE_OK)
             return TV_FAILURE;

@@ -32,19 +32,29 @@ struct Chunks {
     }
 };
 
-// The restore's result; verify's and that of a range read of `size` bytes
-// (with the bytes it read) beside it.
-int restore_and_verify(const std::string &folder, tk::TempDir &out, int &verify_rc, long long size, int &read_rc,
-                       std::vector<uint8_t> &read)
+// Restores, verifies and reads (one range read of `size` bytes) \f.bin of
+// version 1 into `out`, catching what the library says on standard output.
+struct Outcome {
+    int restore = 0, verify = 0, read = 0;
+    std::vector<uint8_t> bytes; // what the range read gave
+    std::string said;
+};
+Outcome restore_and_verify(const std::string &folder, const tk::TempDir &out, long long size)
 {
-    Session s(folder);
-    if (s.rc != 0)
-        return 1000 + s.rc;
-    Recorder r;
-    int rc = trellis_vesk_restore_file(s.inst, 1, "\\f.bin", (out / "f").c_str(), 0, record, &r);
-    verify_rc = ot::verify_file(static_cast<TRELLIS_VESK_CLIENT *>(s.inst), 1, "\\f.bin", nullptr, nullptr);
-    read_rc = read_range(s.inst, 1, "\\f.bin", size, read);
-    return rc;
+    Outcome o;
+    testing::internal::CaptureStdout();
+    {
+        Session s(folder);
+        Recorder r;
+        o.restore = s.rc != 0 ? 1000 + s.rc
+                              : trellis_vesk_restore_file(s.inst, 1, "\\f.bin", (out / "f").c_str(), 0, record, &r);
+        o.verify = s.rc != 0 ? 1000 + s.rc
+                             : ot::verify_file(static_cast<TRELLIS_VESK_CLIENT *>(s.inst), 1, "\\f.bin", nullptr,
+                                               nullptr);
+        o.read = s.rc != 0 ? 1000 + s.rc : read_range(s.inst, 1, "\\f.bin", size, o.bytes);
+    }
+    o.said = testing::internal::GetCapturedStdout();
+    return o;
 }
 
 TEST(TrellisCoverage, DescriptorEditsThatRebuildAnotherFileFailIt)
@@ -79,20 +89,16 @@ TEST(TrellisCoverage, DescriptorEditsThatRebuildAnotherFileFailIt)
         f.file("f.bin", HandFolder::state(c.size, 1700000000, 1, 0));
         f.done();
         tk::TempDir out("restore-out");
-        testing::internal::CaptureStdout();
-        int verify_rc = 0, read_rc = 0;
-        std::vector<uint8_t> read;
-        int rc = restore_and_verify(f.path(), out, verify_rc, static_cast<long long>(c.size), read_rc, read);
-        std::string said = testing::internal::GetCapturedStdout();
-        EXPECT_EQ(rc, c.rc);
-        EXPECT_EQ(verify_rc, c.rc);
-        EXPECT_EQ(read_rc, c.rc);
+        Outcome o = restore_and_verify(f.path(), out, static_cast<long long>(c.size));
+        EXPECT_EQ(o.restore, c.rc);
+        EXPECT_EQ(o.verify, c.rc);
+        EXPECT_EQ(o.read, c.rc);
         if (c.rc == 0) {
             EXPECT_EQ(tk::read_file(out / "f"), chunks.whole);
-            EXPECT_EQ(read, chunks.whole);
+            EXPECT_EQ(o.bytes, chunks.whole);
         } else {
             EXPECT_TRUE(listing(out.path()).empty());
-            EXPECT_NE(said.find("chunk rows of \\f.bin"), std::string::npos) << said;
+            EXPECT_NE(o.said.find("chunk rows of \\f.bin"), std::string::npos) << o.said;
         }
     }
 }
@@ -122,17 +128,13 @@ TEST(TrellisCoverage, AttributeRecordsTooShortForTheirFieldsFailTheFile)
         f.file("f.bin", h);
         f.done();
         tk::TempDir out("restore-out");
-        testing::internal::CaptureStdout();
-        int verify_rc = 0, read_rc = 0;
-        std::vector<uint8_t> read;
-        int rc = restore_and_verify(f.path(), out, verify_rc, static_cast<long long>(c.size), read_rc, read);
-        std::string said = testing::internal::GetCapturedStdout();
-        EXPECT_EQ(rc, c.rc);
-        EXPECT_EQ(verify_rc, c.rc);
-        EXPECT_EQ(read_rc, c.rc);
+        Outcome o = restore_and_verify(f.path(), out, static_cast<long long>(c.size));
+        EXPECT_EQ(o.restore, c.rc);
+        EXPECT_EQ(o.verify, c.rc);
+        EXPECT_EQ(o.read, c.rc);
         if (c.rc != 0) {
             EXPECT_TRUE(listing(out.path()).empty());
-            EXPECT_NE(said.find("attribute record of \\f.bin"), std::string::npos) << said;
+            EXPECT_NE(o.said.find("attribute record of \\f.bin"), std::string::npos) << o.said;
         } else {
             EXPECT_EQ(mtime_of(out / "f"), 1700000000);
         }

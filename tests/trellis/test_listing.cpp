@@ -63,9 +63,20 @@ TEST(TrellisListing, PathLookup)
     } cases[] = {
         {"\\", 1}, {"", 1}, {"\\\\", 1}, {"\\A", 4}, {"A", 4}, {"\\A\\inner.txt", 5}, {"\\\\A\\\\inner.txt\\", 5},
         {"\\a", 3}, {"\\missing", -1}, {"\\A\\missing", -1}, {"\\a\\inner.txt", -1}, {"/A", -1},
+        {"\\holder\\sub", 9}, {"\\holder\\sub\\", 9}, {"holder\\\\sub", 9}, {"\\holder\\sub\\sub", -1},
+        {"\\holde", -1}, {"\\holderx\\sub", -1}, {"\\holder", 8}, {"\\A\\inner.txt\\x", -1},
     };
     for (const auto &c : cases)
         EXPECT_EQ(orvex::trellis::get_path_id(db, c.path), c.id) << c.path;
+    // The session's lookup starts from folders it resolved before: in either
+    // order, after any mix of hits and misses, the answers stay the same.
+    auto *client = static_cast<TRELLIS_VESK_CLIENT *>(s.inst);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const auto &c : cases)
+            EXPECT_EQ(orvex::trellis::resolve_path(client, c.path), c.id) << c.path;
+        for (auto c = std::rbegin(cases); c != std::rend(cases); ++c)
+            EXPECT_EQ(orvex::trellis::resolve_path(client, c->path), c->id) << c->path;
+    }
 }
 
 TEST(TrellisListing, FilesFirstThenFoldersInByteOrder)
