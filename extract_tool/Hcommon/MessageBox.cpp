@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
+#include <QStyle>
 
 namespace Hcommon {
 
@@ -33,6 +34,9 @@ void styleMessageBox(QMessageBox *box)
     for (int i = 0; i < buttons.size(); ++i) {
         buttons[i]->setObjectName(i == 0 ? QStringLiteral("primaryButton") : QStringLiteral("secondaryButton"));
         buttons[i]->setMinimumWidth(88);
+        // The style sheet matched the old name when the button was made.
+        buttons[i]->style()->unpolish(buttons[i]);
+        buttons[i]->style()->polish(buttons[i]);
     }
     if (!buttons.isEmpty())
         if (auto *first = qobject_cast<QPushButton *>(buttons.first()))

@@ -20,6 +20,7 @@
 #include "VerifyPassword.h"
 #include "VeskFileInfo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
