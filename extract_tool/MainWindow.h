@@ -39,6 +39,8 @@ public:
     Region *regionDialog() const;
     UpdateDialog *updateDialog() const;
     static QString shortVersion();
+    // The language menu's entries, one per installed translation.
+    QList<QAction *> languageActions() const;
 
     // Closes without asking about unfinished tasks (the exit hook of the
     // smoke test and the screenshot script).

@@ -11,7 +11,7 @@ PACKAGES=(
   qtbase5-dev qttools5-dev-tools qttools5-dev libqt5svg5-dev
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-apps imagemagick librsvg2-bin fonts-wqy-microhei
+  xvfb xauth x11-apps imagemagick librsvg2-bin fonts-wqy-microhei fonts-tlwg-garuda-ttf
 )
 
 missing=()
