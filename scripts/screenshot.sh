@@ -35,9 +35,14 @@ BIG="$WORK/映像アーカイブ – Family videos and photos 2019–2024 (exter
 "$BUILD/bin/orvex-mkbackup" trellis "$BIG" --versions 2 --files 24 --size 1600M --seed 13 >/dev/null
 
 # A private home, settings and instance key: nothing of the user's is touched.
-export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_DATA_HOME=$WORK/home/.local/share
-export XDG_RUNTIME_DIR=$WORK/runtime ORVEX_INSTANCE_SUFFIX=screenshots-$$
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# Each run gets a fresh one, so no run inherits the language or the pending
+# background tasks of the run before it.
+fresh_home() {
+  export HOME=$WORK/home-$1 XDG_CONFIG_HOME=$WORK/home-$1/.config XDG_DATA_HOME=$WORK/home-$1/.local/share
+  export XDG_RUNTIME_DIR=$WORK/runtime-$1 ORVEX_INSTANCE_SUFFIX=screenshots-$$-$1
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+}
+fresh_home main
 export QT_QPA_PLATFORM=xcb
 XVFB=(xvfb-run -a -s "-screen 0 1160x780x24")
 
@@ -48,15 +53,18 @@ XVFB=(xvfb-run -a -s "-screen 0 1160x780x24")
 # Thai), and at scale factor 2 on a 2560x1440 screen (1280x720 logical
 # pixels, less than the window's usual size).
 for code in de_de ja_jp th_th; do
+  fresh_home "$code"
   ORVEX_SHOTS_BROWSER=30-$code ORVEX_SHOTS_LANGUAGE=$code \
     "${XVFB[@]}" "$BUILD/bin/orvex-extool-shots" "$OUT" "$WORK/Photos backup" "$PASSWORD" "$WORK/Documents backup" \
     "$BIG" "$WORK"
 done
+fresh_home scale2
 ORVEX_SHOTS_BROWSER=31-scale2 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1440x24" \
   "$BUILD/bin/orvex-extool-shots" "$OUT" "$WORK/Photos backup" "$PASSWORD" "$WORK/Documents backup" \
   "$BIG" "$WORK"
 
 # The program itself, started with a folder argument, shot from outside.
+fresh_home main # the region is answered there
 "${XVFB[@]}" bash -c '
   ORVEX_EXIT_AFTER_START_MS=8000 "$1" "$2" >/dev/null 2>&1 &
   pid=$!
