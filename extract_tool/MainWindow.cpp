@@ -337,13 +337,29 @@ void MainWindow::languageChanged(QAction *action)
             continue;
         OrvexExToolSettings::instance()->setLanguageCode(it.key());
         m_languages.load(it.key());
-        emit updateLanguageSignal();
-        emit m_welcome->updateLanguageSignal();
-        emit m_browser->updateLanguageSignal();
-        if (m_jobs)
-            emit m_jobs->updateLanguageSignal();
+        retranslatePages();
         return;
     }
+}
+
+void MainWindow::retranslatePages()
+{
+    if (!m_welcome || !m_browser)
+        return; // still being built
+    emit updateLanguageSignal();
+    emit m_welcome->updateLanguageSignal();
+    emit m_browser->updateLanguageSignal();
+    if (m_jobs)
+        emit m_jobs->updateLanguageSignal();
+}
+
+// Whatever replaced a translator, the window and its pages follow it as the
+// dialogs do.
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslatePages();
+    QMainWindow::changeEvent(event);
 }
 
 Region *MainWindow::regionDialog() const

@@ -69,6 +69,7 @@ private slots:
     void exitActionClicked(bool checked = false);
     void openVeskFile(QString veskfilepath);
     void updateLanguage();
+    void retranslatePages();
     void updateNotify();
     void createRestoreJobManager();
     void showRegionAtStart();
@@ -76,6 +77,7 @@ private slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QWidget *buildHeader();
