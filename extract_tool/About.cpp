@@ -1,5 +1,7 @@
 #include "About.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include "WebLinks.h"
 
 #include <QDesktopServices>
@@ -10,10 +12,13 @@
 #include <QVBoxLayout>
 
 About::About(const QString &version, QWidget *parent)
-    : QDialog(parent), m_link(new QPushButton(this)), m_close(new QPushButton(tr("Close"), this))
+    : QDialog(parent), m_link(new QPushButton(this)), m_close(new QPushButton(this))
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(tr("About"));
+    Hcommon::bindText(this, [this] {
+        setWindowTitle(tr("About"));
+        m_close->setText(tr("Close"));
+    });
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_24.png")));
     setMinimumSize(420, 340);
 
@@ -21,9 +26,11 @@ About::About(const QString &version, QWidget *parent)
     maker->setPixmap(QPixmap(QStringLiteral(":/images/halvern.png")));
     auto *icon = new QLabel(this);
     icon->setPixmap(QPixmap(QStringLiteral(":/images/app_icon/Orvex_64.png")));
-    auto *name = new QLabel(tr("Orvex Extract Tool"), this);
+    auto *name = new QLabel(this);
+    Hcommon::bindText(this, [name] { name->setText(tr("Orvex Extract Tool")); });
     name->setObjectName(QStringLiteral("dialogHeading"));
-    auto *versionLabel = new QLabel(tr("Version: %1").arg(version), this);
+    auto *versionLabel = new QLabel(this);
+    Hcommon::bindText(this, [versionLabel, version] { versionLabel->setText(tr("Version: %1").arg(version)); });
     m_link->setObjectName(QStringLiteral("linkButton"));
     m_link->setFlat(true);
     m_link->setCursor(Qt::PointingHandCursor);
@@ -31,7 +38,8 @@ About::About(const QString &version, QWidget *parent)
     QFont linkFont = m_link->font();
     linkFont.setUnderline(true);
     m_link->setFont(linkFont);
-    auto *makerLine = new QLabel(tr("Orvex Extract Tool is made by Halvern. All rights reserved."), this);
+    auto *makerLine = new QLabel(this);
+    Hcommon::bindText(this, [makerLine] { makerLine->setText(tr("Orvex Extract Tool is made by Halvern. All rights reserved.")); });
     makerLine->setWordWrap(true);
     makerLine->setObjectName(QStringLiteral("aboutMaker"));
     m_close->setObjectName(QStringLiteral("primaryButton"));

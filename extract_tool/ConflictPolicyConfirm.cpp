@@ -1,5 +1,7 @@
 #include "ConflictPolicyConfirm.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -71,7 +73,9 @@ ConflictPolicyConfirm::ConflictPolicyConfirm(const QString &title, const QString
     for (const ButtonText &b : kButtons) {
         if (!(buttons & b.code))
             continue;
-        auto *button = new QPushButton(tr(b.text), this);
+        auto *button = new QPushButton(this);
+        const char *caption = b.text;
+        Hcommon::bindText(this, [button, caption] { button->setText(tr(caption)); });
         button->setObjectName(first ? QStringLiteral("primaryButton") : QStringLiteral("secondaryButton"));
         button->setProperty("code", QVariant(b.code));
         button->setDefault(first);

@@ -1,5 +1,7 @@
 #include "EventLog.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include "AppPaths.h"
 #include "Hcommon/Logger.h"
 #include "Hcommon/MessageBox.h"
@@ -55,16 +57,15 @@ QString EventLog::iconFor(int level)
 
 EventLog::EventLog(QWidget *parent)
     : QDialog(parent), m_table(new QTableWidget(this)), m_paging(new Hcommon::PagingBar(this)),
-      m_clear(new QPushButton(tr("Clear"), this)), m_save(new QPushButton(tr("Save"), this)), m_status(new QLabel(this))
+      m_clear(new QPushButton(this)), m_save(new QPushButton(this)), m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("eventLogDialog"));
-    setWindowTitle(tr("Event Logs"));
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_24.png")));
     resize(900, 620);
 
     auto *picture = new QLabel(this);
     picture->setPixmap(QPixmap(QStringLiteral(":/images/popup_log.png")));
-    auto *heading = new QLabel(tr("Event Logs"), this);
+    auto *heading = new QLabel(this);
     heading->setObjectName(QStringLiteral("dialogHeading"));
     m_clear->setObjectName(QStringLiteral("secondaryButton"));
     m_save->setObjectName(QStringLiteral("primaryButton"));
@@ -73,7 +74,6 @@ EventLog::EventLog(QWidget *parent)
     m_status->hide();
 
     m_table->setColumnCount(3);
-    m_table->setHorizontalHeaderLabels({tr("Type"), tr("Date"), tr("Message")});
     m_table->verticalHeader()->setVisible(false);
     m_table->verticalHeader()->setDefaultSectionSize(48);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -115,7 +115,14 @@ EventLog::EventLog(QWidget *parent)
     connect(this, &EventLog::updateListSignal, this, &EventLog::updateList);
     // The log is read once the window is up, so a long log never delays it.
     connect(this, &EventLog::initContinueSignal, this, &EventLog::initContinue, Qt::QueuedConnection);
-    setPageInfo();
+    Hcommon::bindText(this, [this, heading] {
+        setWindowTitle(tr("Event Logs"));
+        heading->setText(tr("Event Logs"));
+        m_clear->setText(tr("Clear"));
+        m_save->setText(tr("Save"));
+        m_table->setHorizontalHeaderLabels({tr("Type"), tr("Date"), tr("Message")});
+        setPageInfo();
+    });
 }
 
 void EventLog::showEvent(QShowEvent *event)

@@ -1,5 +1,7 @@
 #include "LicenseInfo.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -20,7 +22,7 @@ QString LicenseInfo::noticesPath()
 
 LicenseInfo::LicenseInfo(QWidget *parent) : QDialog(parent), m_browser(new QTextBrowser(this))
 {
-    setWindowTitle(tr("Open Source & Third Party Software"));
+    Hcommon::bindText(this, [this] { setWindowTitle(tr("Open Source & Third Party Software")); });
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_24.png")));
     setStyleSheet(QStringLiteral("QDialog {border: 1px solid #626262; background-color:white;}"));
     setMinimumSize(880, 620);

@@ -59,9 +59,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_128.png")));
-    resize(1100, 720);
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 
     // Per-user folder and event log; from here on every level is logged.
     m_appDataFolder = AppPaths::appDataFolder();
@@ -88,6 +85,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_stack->setCurrentWidget(m_welcome);
     layout->addWidget(m_stack, 1);
     setCentralWidget(central);
+    // The usual size, but never more than the screen offers: at a scale
+    // factor of 2 a 2560x1440 screen has only 1280x720 logical pixels. Room
+    // is left for the window frame, and the window is centred on the screen.
+    QSize wanted(1100, 720);
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        wanted = wanted.boundedTo(area.size() - QSize(16, 40));
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, wanted, area));
+    } else {
+        resize(wanted);
+    }
 
     connect(m_jobsButton, &QPushButton::clicked, this, &MainWindow::showJobsWindow);
     connect(m_logButton, &QPushButton::clicked, this, &MainWindow::showLogWindow);
@@ -188,6 +196,11 @@ void MainWindow::buildLanguageMenu()
     m_languageButton->setEnabled(!m_languageGroup->actions().isEmpty());
 }
 
+QList<QAction *> MainWindow::languageActions() const
+{
+    return m_languageGroup->actions();
+}
+
 void MainWindow::updateLanguage()
 {
     setWindowTitle(QStringLiteral("%1 %2").arg(tr("Halvern Orvex Extract Tool for Windows"), shortVersion()));
@@ -280,11 +293,18 @@ void MainWindow::showOpenFileWindow()
     const QString dir = chooseVeskFolder(this);
     if (dir.isEmpty())
         return;
-    emit openVeskFileSignal(AppPaths::toLibraryPath(dir));
+    emit openVeskFileSignal(AppPaths::canonicalFolder(dir));
 }
 
 void MainWindow::openVeskFile(QString veskfilepath)
 {
+    // A folder that is open already is shown, not opened (and asked for its
+    // password) a second time.
+    veskfilepath = AppPaths::canonicalFolder(veskfilepath);
+    if (m_browser->showOpenedFolder(veskfilepath)) {
+        m_stack->setCurrentWidget(m_browser);
+        return;
+    }
     VeskOpener opener(this);
     ArchiveSessionPtr session = opener.open(veskfilepath);
     if (!session)
@@ -295,6 +315,7 @@ void MainWindow::openVeskFile(QString veskfilepath)
 
 void MainWindow::slotSingleApp(QString veskpath)
 {
+    veskpath = AppPaths::canonicalFolder(veskpath);
     if (!veskpath.isEmpty() && m_browser) {
         if (!m_browser->hasFolder()) {
             emit openVeskFileSignal(veskpath);
@@ -316,13 +337,29 @@ void MainWindow::languageChanged(QAction *action)
             continue;
         OrvexExToolSettings::instance()->setLanguageCode(it.key());
         m_languages.load(it.key());
-        emit updateLanguageSignal();
-        emit m_welcome->updateLanguageSignal();
-        emit m_browser->updateLanguageSignal();
-        if (m_jobs)
-            emit m_jobs->updateLanguageSignal();
+        retranslatePages();
         return;
     }
+}
+
+void MainWindow::retranslatePages()
+{
+    if (!m_welcome || !m_browser)
+        return; // still being built
+    emit updateLanguageSignal();
+    emit m_welcome->updateLanguageSignal();
+    emit m_browser->updateLanguageSignal();
+    if (m_jobs)
+        emit m_jobs->updateLanguageSignal();
+}
+
+// Whatever replaced a translator, the window and its pages follow it as the
+// dialogs do.
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslatePages();
+    QMainWindow::changeEvent(event);
 }
 
 Region *MainWindow::regionDialog() const

@@ -39,6 +39,8 @@ public:
     Region *regionDialog() const;
     UpdateDialog *updateDialog() const;
     static QString shortVersion();
+    // The language menu's entries, one per installed translation.
+    QList<QAction *> languageActions() const;
 
     // Closes without asking about unfinished tasks (the exit hook of the
     // smoke test and the screenshot script).
@@ -67,6 +69,7 @@ private slots:
     void exitActionClicked(bool checked = false);
     void openVeskFile(QString veskfilepath);
     void updateLanguage();
+    void retranslatePages();
     void updateNotify();
     void createRestoreJobManager();
     void showRegionAtStart();
@@ -74,6 +77,7 @@ private slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QWidget *buildHeader();

@@ -1,5 +1,7 @@
 #include "Region.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include "Hcommon/MessageBox.h"
 #include "LanguageTable.h"
 #include "OrvexExToolSettings.h"
@@ -20,32 +22,27 @@ Region::Region(QWidget *parent)
 {
     setObjectName(QStringLiteral("regionDialog"));
     setModal(true);
-    setWindowTitle(tr("Region"));
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_24.png")));
     setMinimumWidth(520);
 
-    m_regionCombo->addItem(tr("Global"), 1);
-    m_regionCombo->addItem(tr("China"), 2);
-    auto *regionText = new QLabel(tr("In compliance with regional Internet service regulations, Halvern configures "
+    m_regionCombo->addItem(QString(), 1);
+    m_regionCombo->addItem(QString(), 2);
+    auto *regionText = new QLabel(this);
+    const char *regionTextSource = QT_TR_NOOP("In compliance with regional Internet service regulations, Halvern configures "
                                      "services according to your region. Please provide your region information to "
-                                     "ensure better connection quality."),
-                                  this);
+                                     "ensure better connection quality.");
     regionText->setWordWrap(true);
-    auto *regionLink = new QLabel(QStringLiteral("<a href=\"region\">%1</a>").arg(tr("Learn more about this")), this);
+    auto *regionLink = new QLabel(this);
     regionLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
 
-    m_autoCheck->setText(tr("Automatically check for updates"));
-
-    m_deleteArchive->setText(tr("Delete .vesk folder after extraction"));
     auto *info = new QLabel(this);
     info->setPixmap(QPixmap(QStringLiteral(":/images/funtion_info.png")));
-    info->setToolTip(tr("The .vesk folder is deleted after the extraction process completes. This option is only "
-                        "applied when extracting the entire folder by selecting Extract All from the context menu."));
-    m_deleteMode->addItem(tr("Confirm before deleting"), 1);
-    m_deleteMode->addItem(tr("Delete without asking"), 2);
+    const char *infoSource = QT_TR_NOOP("The .vesk folder is deleted after the extraction process completes. This option is only "
+                        "applied when extracting the entire folder by selecting Extract All from the context menu.");
+    m_deleteMode->addItem(QString(), 1);
+    m_deleteMode->addItem(QString(), 2);
     m_deleteMode->setEnabled(false);
 
-    m_apply->setText(tr("Apply"));
     m_apply->setObjectName(QStringLiteral("primaryButton"));
     m_apply->setDefault(true);
 
@@ -67,20 +64,40 @@ Region::Region(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
     layout->setSpacing(8);
-    layout->addWidget(sectionTitle(tr("Region")));
+    QLabel *regionTitle = sectionTitle(QString());
+    layout->addWidget(regionTitle);
     layout->addLayout(regionRow);
     layout->addWidget(regionText);
     layout->addWidget(regionLink);
     layout->addSpacing(12);
-    layout->addWidget(sectionTitle(tr("Version Update")));
+    QLabel *updateTitle = sectionTitle(QString());
+    layout->addWidget(updateTitle);
     layout->addWidget(m_autoCheck);
     layout->addSpacing(12);
-    layout->addWidget(sectionTitle(tr("Extraction Settings")));
+    QLabel *extractionTitle = sectionTitle(QString());
+    layout->addWidget(extractionTitle);
     layout->addLayout(deleteRow);
     layout->addLayout(modeRow);
     layout->addSpacing(16);
     layout->addStretch(1);
     layout->addLayout(buttons);
+
+    Hcommon::bindText(this, [=, this] {
+        setWindowTitle(tr("Region"));
+        m_regionCombo->setItemText(0, tr("Global"));
+        m_regionCombo->setItemText(1, tr("China"));
+        regionText->setText(tr(regionTextSource));
+        regionLink->setText(QStringLiteral("<a href=\"region\">%1</a>").arg(tr("Learn more about this")));
+        m_autoCheck->setText(tr("Automatically check for updates"));
+        m_deleteArchive->setText(tr("Delete .vesk folder after extraction"));
+        info->setToolTip(tr(infoSource));
+        m_deleteMode->setItemText(0, tr("Confirm before deleting"));
+        m_deleteMode->setItemText(1, tr("Delete without asking"));
+        m_apply->setText(tr("Apply"));
+        regionTitle->setText(tr("Region"));
+        updateTitle->setText(tr("Version Update"));
+        extractionTitle->setText(tr("Extraction Settings"));
+    });
 
     connect(regionLink, &QLabel::linkActivated, this, &Region::regionLinkClicked);
     connect(m_deleteArchive, &QCheckBox::stateChanged, this, &Region::deleteArchiveStateChanged);
@@ -122,6 +139,7 @@ void Region::deleteArchiveStateChanged(int state)
                            "completes. Deleted folders cannot be restored."),
                         QMessageBox::NoButton, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
         box.addButton(tr("I understand"), QMessageBox::AcceptRole);
+        Hcommon::styleMessageBox(&box);
         box.exec();
     }
     m_deleteMode->setEnabled(state == Qt::Checked);

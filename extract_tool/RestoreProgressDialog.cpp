@@ -1,5 +1,7 @@
 #include "RestoreProgressDialog.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include "JobLogic.h"
 
 #include <QHBoxLayout>
@@ -13,7 +15,6 @@ RestoreProgressDialog::RestoreProgressDialog(RestoreVeskFileListThread *thread, 
     : QDialog(parent), m_thread(thread)
 {
     setObjectName(QStringLiteral("restoreProgressDialog"));
-    setWindowTitle(tr("Extract"));
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_24.png")));
     setModal(true);
     setFixedWidth(440);
@@ -26,10 +27,10 @@ RestoreProgressDialog::RestoreProgressDialog(RestoreVeskFileListThread *thread, 
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
     m_bar->setFixedHeight(8);
-    m_completed = new QLabel(tr("%1% completed").arg(0), this);
+    m_completed = new QLabel(this);
     m_detail = new QLabel(this);
     m_detail->setObjectName(QStringLiteral("progressDetailLabel"));
-    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel = new QPushButton(this);
     m_cancel->setObjectName(QStringLiteral("secondaryButton"));
 
     auto *status = new QHBoxLayout;
@@ -46,6 +47,12 @@ RestoreProgressDialog::RestoreProgressDialog(RestoreVeskFileListThread *thread, 
     layout->addLayout(status);
     layout->addSpacing(6);
     layout->addLayout(buttons);
+
+    Hcommon::bindText(this, [this] {
+        setWindowTitle(tr("Extract"));
+        m_completed->setText(tr("%1% completed").arg(m_percent));
+        m_cancel->setText(tr("Cancel"));
+    });
 
     connect(m_cancel, &QPushButton::clicked, this, &RestoreProgressDialog::cancelButtonClicked);
     connect(m_thread, &RestoreVeskFileListThread::progressUpdateSignal, this,
@@ -78,9 +85,9 @@ void RestoreProgressDialog::restoreProgressUpdate(const int, const QString &file
 
 void RestoreProgressDialog::restoreSnapshotUpdate(const JobProgress &p)
 {
-    const int percent = JobLogic::percentOf(p.bytesDone, p.bytesTotal);
-    m_bar->setValue(percent);
-    m_completed->setText(tr("%1% completed").arg(percent));
+    m_percent = JobLogic::percentOf(p.bytesDone, p.bytesTotal);
+    m_bar->setValue(m_percent);
+    m_completed->setText(tr("%1% completed").arg(m_percent));
     m_detail->setText(JobLogic::progressText(p.bytesDone, p.bytesTotal, p.bytesPerSecond, p.secondsLeft));
 }
 
@@ -88,8 +95,9 @@ void RestoreProgressDialog::restoreFinshed()
 {
     m_finished = true;
     if (!m_cancelled && m_thread->resultStatus() == 0) {
+        m_percent = 100;
         m_bar->setValue(100);
-        m_completed->setText(tr("%1% completed").arg(100));
+        m_completed->setText(tr("%1% completed").arg(m_percent));
     }
     QDialog::accept();
 }

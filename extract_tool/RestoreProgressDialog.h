@@ -41,6 +41,7 @@ private:
     QLabel *m_file;
     QProgressBar *m_bar;
     QLabel *m_completed;
+    int m_percent = 0;
     QLabel *m_detail;
     QPushButton *m_cancel;
     bool m_cancelled = false;

@@ -1,5 +1,7 @@
 #include "UpdateDialog.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include "WebLinks.h"
 
 #include <QDesktopServices>
@@ -20,13 +22,12 @@ UpdateDialog::Form UpdateDialog::formFor(const UpdateResult &result)
 
 UpdateDialog::UpdateDialog(const UpdateResult &result, QWidget *parent)
     : QDialog(parent), m_result(result), m_form(formFor(result)), m_text(new QLabel(this)),
-      m_download(new QPushButton(tr("Download"), this)), m_close(new QPushButton(tr("Close"), this))
+      m_download(new QPushButton(this)), m_close(new QPushButton(this))
 {
     setObjectName(QStringLiteral("UpdateDialog"));
     setStyleSheet(QStringLiteral("QDialog#UpdateDialog {border: 1px solid %1;background-color:white;}")
                       .arg(QStringLiteral("#626262")));
     setModal(true);
-    setWindowTitle(tr("Orvex Extract Tool Update"));
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_128.png")));
     setMinimumWidth(460);
 
@@ -34,26 +35,31 @@ UpdateDialog::UpdateDialog(const UpdateResult &result, QWidget *parent)
     picture->setPixmap(QPixmap(QStringLiteral(":/images/app_icon/Orvex_64.png")));
     m_text->setWordWrap(true);
     m_text->setMinimumWidth(320);
-    switch (m_form) {
-    case SupportForm:
-        m_text->setTextFormat(Qt::RichText);
-        m_text->setText(QStringLiteral("%1 <a href=\"support\">%2</a>.")
-                            .arg(tr("Unable to check for update.").toHtmlEscaped(),
-                                 tr("Contact Halvern support").toHtmlEscaped()));
+    // Plain text but for the support link: nothing the service sent is ever
+    // read as markup.
+    m_text->setTextFormat(m_form == SupportForm ? Qt::RichText : Qt::PlainText);
+    if (m_form == SupportForm)
         m_text->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-        break;
-    case MessageForm:
-        // Plain text: nothing the service sent is ever read as markup.
-        m_text->setTextFormat(Qt::PlainText);
-        m_text->setText(result.succeeded ? tr("The latest version of Orvex Extract Tool is already installed.")
-                                         : tr("Unable to check for update."));
-        break;
-    case DownloadForm:
-        m_text->setTextFormat(Qt::PlainText);
-        m_text->setText(
-            tr("A newer version of Orvex Extract Tool is available. Version: %1.%2").arg(result.version, result.build));
-        break;
-    }
+    Hcommon::bindText(this, [this] {
+        setWindowTitle(tr("Orvex Extract Tool Update"));
+        m_download->setText(tr("Download"));
+        m_close->setText(tr("Close"));
+        switch (m_form) {
+        case SupportForm:
+            m_text->setText(QStringLiteral("%1 <a href=\"support\">%2</a>.")
+                                .arg(tr("Unable to check for update.").toHtmlEscaped(),
+                                     tr("Contact Halvern support").toHtmlEscaped()));
+            break;
+        case MessageForm:
+            m_text->setText(m_result.succeeded ? tr("The latest version of Orvex Extract Tool is already installed.")
+                                               : tr("Unable to check for update."));
+            break;
+        case DownloadForm:
+            m_text->setText(tr("A newer version of Orvex Extract Tool is available. Version: %1.%2")
+                                .arg(m_result.version, m_result.build));
+            break;
+        }
+    });
     m_download->setObjectName(QStringLiteral("primaryButton"));
     m_download->setVisible(m_form == DownloadForm);
     m_close->setObjectName(m_form == DownloadForm ? QStringLiteral("secondaryButton") : QStringLiteral("primaryButton"));

@@ -1,5 +1,7 @@
 #include "VerifyPassword.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -15,18 +17,16 @@ VerifyPassword::VerifyPassword(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("verifyPassword"));
     setModal(true);
     setMinimumSize(434, 234);
-    setWindowTitle(tr("Verify Password"));
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon/Orvex_24.png")));
 
     auto *picture = new QLabel(this);
     picture->setPixmap(QPixmap(QStringLiteral(":/images/popup_lock.png")));
-    auto *heading = new QLabel(tr("Verify Password"), this);
+    auto *heading = new QLabel(this);
     heading->setObjectName(QStringLiteral("dialogHeading"));
-    auto *text = new QLabel(tr("A password is required to decrypt the data."), this);
+    auto *text = new QLabel(this);
     text->setWordWrap(true);
 
     m_edit = new QLineEdit(this);
-    m_edit->setPlaceholderText(tr("Password"));
     m_edit->setEchoMode(QLineEdit::Password);
     m_edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QString::fromLatin1(kAllowedPattern)), m_edit));
@@ -36,10 +36,18 @@ VerifyPassword::VerifyPassword(QWidget *parent) : QDialog(parent)
     m_eye->setIconSize(QSize(20, 20));
     m_eye->setFixedSize(30, 30);
 
-    auto *ok = new QPushButton(tr("OK"), this);
+    auto *ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("primaryButton"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(tr("Cancel"), this);
+    auto *cancel = new QPushButton(this);
+    Hcommon::bindText(this, [=, this] {
+        setWindowTitle(tr("Verify Password"));
+        heading->setText(tr("Verify Password"));
+        text->setText(tr("A password is required to decrypt the data."));
+        m_edit->setPlaceholderText(tr("Password"));
+        ok->setText(tr("OK"));
+        cancel->setText(tr("Cancel"));
+    });
     cancel->setObjectName(QStringLiteral("secondaryButton"));
 
     auto *top = new QHBoxLayout;

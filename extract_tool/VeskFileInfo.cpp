@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -204,9 +205,25 @@ void VeskFileInfo::buildUi()
     summary->addWidget(m_sizeLabel);
     summary->addStretch(1);
 
+    // Where the table is: the version and the folder's path inside it.
+    m_pathLabel = new QLabel(this);
+    m_pathLabel->setObjectName(QStringLiteral("pathBar"));
+    m_pathLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_pathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Over an empty table: still loading, or really empty.
+    m_stateLabel = new QLabel(m_table->viewport());
+    m_stateLabel->setObjectName(QStringLiteral("tableState"));
+    m_stateLabel->setAlignment(Qt::AlignCenter);
+    m_stateLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_stateLabel->hide();
+    m_table->viewport()->installEventFilter(this);
+    m_table->installEventFilter(this);
+    m_tree->installEventFilter(this);
+
     auto *right = new QWidget(this);
     auto *rl = new QVBoxLayout(right);
     rl->setContentsMargins(8, 0, 8, 6);
+    rl->addWidget(m_pathLabel);
     rl->addWidget(m_table, 1);
     rl->addLayout(paging);
     rl->addLayout(summary);
@@ -229,6 +246,12 @@ void VeskFileInfo::buildUi()
     connect(m_nameLabel, &QLabel::customContextMenuRequested, this, &VeskFileInfo::veskNameLabelContextMenu);
     connect(m_folderCombo, QOverload<int>::of(&QComboBox::activated), this, &VeskFileInfo::veskFileIndexChanged);
     connect(m_tree, &QTreeWidget::itemPressed, this, &VeskFileInfo::folderTreeItemPressed);
+    // The arrow keys move the tree's current item: the table follows it.
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        const VeskItemInfo *info = infoOf(item);
+        if (info && m_current && info->key() != m_current->shownKey)
+            showEntries(info->key());
+    });
     connect(m_tree, &QTreeWidget::itemExpanded, this, &VeskFileInfo::folderTreeItemExpanded);
     connect(m_tree, &QTreeWidget::itemCollapsed, this, &VeskFileInfo::folderTreeItemCollapsed);
     connect(m_tree, &QTreeWidget::customContextMenuRequested, this, &VeskFileInfo::folderTreeContextMenu);
@@ -254,13 +277,19 @@ void VeskFileInfo::updateLanguage()
     m_pageTitle->setText(tr("Page:"));
     m_showLabel->setText(tr("Show:"));
     m_itemsLabel->setText(tr("Items"));
+    if (QTableWidgetItem *box = m_table->horizontalHeaderItem(0))
+        box->setToolTip(tr("Check every entry on this page"));
     if (m_current)
         m_sourceLabel->setText(tr("Source: %1").arg(VeskOpener::displayName(m_current->path)));
     for (QTreeWidgetItem *item : qAsConst(m_treeItems))
         if (m_current && m_current->model.limitReached(infoOf(item)->key()))
             item->setToolTip(0, tr("Only the first 100,000 folders are displayed."));
+    for (QTreeWidgetItem *item : qAsConst(m_treeItems))
+        if (item->font(0).bold())
+            item->setToolTip(0, tr("Newest version"));
     setPageInfo();
     updateSummary();
+    updateTableState();
 }
 
 FolderModel *VeskFileInfo::model() const
@@ -297,16 +326,11 @@ void VeskFileInfo::showVeskFolder(ArchiveSessionPtr session, int delayMs)
 {
     if (!session)
         return;
-    for (auto &f : m_folders) {
-        if (f->path == session->path()) {
-            // Already open: keep its listing, drop the extra session.
-            switchTo(f.get());
-            RestartQueryVeskFileListThread();
-            return;
-        }
-    }
+    // Already open: keep its listing, drop the extra session.
+    if (showOpenedFolder(session->path()))
+        return;
     auto folder = std::make_unique<Opened>();
-    folder->path = session->path();
+    folder->path = AppPaths::canonicalFolder(session->path());
     folder->session = std::move(session);
     folder->shownKey = folder->model.root()->key();
     Opened *raw = folder.get();
@@ -320,12 +344,28 @@ void VeskFileInfo::showVeskFolder(ArchiveSessionPtr session, int delayMs)
 
 bool VeskFileInfo::openAdditionalFolder(const QString &path)
 {
+    const QString folder = AppPaths::canonicalFolder(path);
+    if (showOpenedFolder(folder))
+        return true;
     VeskOpener opener(window());
-    ArchiveSessionPtr session = opener.open(path);
+    ArchiveSessionPtr session = opener.open(folder);
     if (!session)
         return false;
     showVeskFolder(std::move(session));
     return true;
+}
+
+bool VeskFileInfo::showOpenedFolder(const QString &path)
+{
+    const QString folder = AppPaths::canonicalFolder(path);
+    for (auto &f : m_folders) {
+        if (f->path == folder) {
+            switchTo(f.get());
+            RestartQueryVeskFileListThread();
+            return true;
+        }
+    }
+    return false;
 }
 
 void VeskFileInfo::switchTo(Opened *folder, bool force)
@@ -362,7 +402,7 @@ void VeskFileInfo::rebuildCombo()
     m_folderCombo->clear();
     int select = 0;
     for (size_t i = 0; i < m_folders.size(); ++i) {
-        m_folderCombo->addItem(m_folders[i]->path, m_folders[i]->path);
+        m_folderCombo->addItem(QDir::toNativeSeparators(m_folders[i]->path), m_folders[i]->path);
         if (m_current && m_folders[i]->path == m_current->path)
             select = static_cast<int>(i);
     }
@@ -458,6 +498,13 @@ QTreeWidgetItem *VeskFileInfo::addTreeItem(QTreeWidgetItem *parent, VeskItemInfo
                                                         : QTreeWidgetItem::DontShowIndicatorWhenChildless);
     if (m_current && m_current->model.limitReached(info->key()))
         item->setToolTip(0, tr("Only the first 100,000 folders are displayed."));
+    if (m_current && info->name.isEmpty() && info->versionId >= 0 &&
+        info == BrowserLogic::newestVersion(m_current->model.versionRoots())) {
+        QFont bold = item->font(0);
+        bold.setBold(true);
+        item->setFont(0, bold);
+        item->setToolTip(0, tr("Newest version"));
+    }
     if (parent)
         parent->addChild(item);
     else
@@ -603,8 +650,8 @@ void VeskFileInfo::queryResultReady(QString result)
     m_nameLabel->setToolTip(m_current->path);
     if (result == QLatin1String("ROOT")) {
         m_current->initialDone = true;
-        if (!model.versionRoots().isEmpty()) {
-            const QString key = model.versionRoots().first()->key();
+        if (VeskItemInfo *newest = BrowserLogic::newestVersion(model.versionRoots())) {
+            const QString key = newest->key();
             if (QTreeWidgetItem *item = m_treeItems.value(key)) {
                 m_tree->setCurrentItem(item);
                 item->setExpanded(true);
@@ -667,7 +714,10 @@ void VeskFileInfo::refreshTable()
         VeskItemInfo *info = entries[static_cast<int>(i)];
         const int row = static_cast<int>(i - first);
         auto *box = new QUserListCtrlCheckBox(row, 0, m_table);
-        box->setCheckStateQuiet(static_cast<Qt::CheckState>(info->checkState));
+        // Inside a checked folder: checked with it, not checkable on its own.
+        const bool covered = checkedAncestor(info) != nullptr;
+        box->setCheckStateQuiet(covered ? Qt::Checked : static_cast<Qt::CheckState>(info->checkState));
+        box->setEnabled(!covered);
         connect(box, &QUserListCtrlCheckBox::clickItemSignal, this, &VeskFileInfo::clickListItem);
         m_table->setCellWidget(row, 0, box);
         auto *name = new QTableWidgetItem(
@@ -683,6 +733,48 @@ void VeskFileInfo::refreshTable()
     m_table->setUpdatesEnabled(true);
     setPageInfo();
     updateHeaderState();
+    updatePathBar();
+    updateTableState();
+}
+
+QString VeskFileInfo::pathBarText() const
+{
+    return m_pathLabel->text();
+}
+
+QString VeskFileInfo::tableStateText() const
+{
+    return m_stateLabel->isVisibleTo(m_table) ? m_stateLabel->text() : QString();
+}
+
+// The version's time, then the folder's path inside it with the platform's
+// separators.
+void VeskFileInfo::updatePathBar()
+{
+    QString text;
+    if (const VeskItemInfo *info = m_current ? m_current->model.find(m_current->shownKey) : nullptr) {
+        const QString inside = QDir::toNativeSeparators(QString(info->fullPath()).replace(QLatin1Char('\\'), QLatin1Char('/')));
+        text = inside;
+        for (const VeskItemInfo *v : m_current->model.versionRoots())
+            if (v->versionId == info->versionId)
+                text = timeText(v->mtime) + QStringLiteral("  \u203a  ") + inside;
+    }
+    m_pathLabel->setText(text);
+    m_pathLabel->setToolTip(text);
+}
+
+void VeskFileInfo::updateTableState()
+{
+    QString text;
+    if (m_current && m_table->rowCount() == 0) {
+        const VeskItemInfo *info = m_current->model.find(m_current->shownKey);
+        const bool listed = info && (info->versionId >= 0 ? m_current->model.isListed(info->versionId, info->fullPath())
+                                                          : m_current->initialDone);
+        text = listed ? tr("This folder is empty.") : tr("Loading…");
+    }
+    m_stateLabel->setText(text);
+    m_stateLabel->setGeometry(m_table->viewport()->rect());
+    m_stateLabel->setVisible(!text.isEmpty());
 }
 
 void VeskFileInfo::setPageInfo()
@@ -763,24 +855,60 @@ void VeskFileInfo::updateHeaderState()
     QVector<BrowserLogic::RowCheck> rows;
     for (int r = 0; r < m_table->rowCount(); ++r)
         if (auto *box = qobject_cast<QUserListCtrlCheckBox *>(m_table->cellWidget(r, 0)))
-            rows << BrowserLogic::RowCheck{box->checkState(), box->isEnabled()};
+            rows << BrowserLogic::RowCheck{box->checkState(), box->isEnabled() || box->checkState() == Qt::Checked};
     m_header->setCheckState(static_cast<Qt::CheckState>(BrowserLogic::headerCheckState(rows)));
+}
+
+const VeskItemInfo *VeskFileInfo::checkedAncestor(const VeskItemInfo *info) const
+{
+    if (!m_current || !info)
+        return nullptr;
+    // Up the parent chain: "<version>\<parent path>" is the parent's key.
+    const VeskItemInfo *at = info;
+    while (!at->name.isEmpty()) {
+        const QString parentKey =
+            at->versionId == 0 ? at->parentPath : QString::number(at->versionId) + QLatin1Char('\\') + at->parentPath;
+        at = m_current->model.find(parentKey);
+        if (!at)
+            return nullptr;
+        if (m_current->checked.contains(const_cast<VeskItemInfo *>(at)))
+            return at;
+    }
+    return nullptr;
+}
+
+// A checked folder stands for everything inside it: entries checked inside
+// it before are dropped from the selection, so nothing is counted or
+// extracted twice.
+void VeskFileInfo::setChecked(VeskItemInfo *info, bool checked)
+{
+    info->checkState = checked ? Qt::Checked : Qt::Unchecked;
+    if (!checked) {
+        m_current->checked.remove(info);
+        return;
+    }
+    m_current->checked.insert(info);
+    if (info->isFolder != 1)
+        return;
+    if (!info->statKnown)
+        m_current->pendingStats.insert(info->key());
+    for (auto it = m_current->checked.begin(); it != m_current->checked.end();) {
+        if (*it != info && checkedAncestor(*it) == info) {
+            (*it)->checkState = Qt::Unchecked;
+            it = m_current->checked.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 void VeskFileInfo::clickListItem(int row, int column, int state)
 {
     Q_UNUSED(column);
     VeskItemInfo *info = rowItem(row);
-    if (!info || !m_current)
+    if (!info || !m_current || checkedAncestor(info))
         return;
-    info->checkState = state;
-    if (state == Qt::Checked) {
-        m_current->checked.insert(info);
-        if (info->isFolder == 1 && !info->statKnown)
-            m_current->pendingStats.insert(info->key());
-    } else {
-        m_current->checked.remove(info);
-    }
+    setChecked(info, state == Qt::Checked);
     updateHeaderState();
     startStats();
     updateSummary();
@@ -795,17 +923,8 @@ void VeskFileInfo::headerCheckboxChanged(int state)
         VeskItemInfo *info = rowItem(r);
         if (!box || !info || !box->isEnabled())
             continue;
-        if (state == Qt::Checked) {
-            if (info->isFolder == 1 && !info->statKnown)
-                m_current->pendingStats.insert(info->key());
-            box->setCheckStateQuiet(Qt::Checked);
-            info->checkState = Qt::Checked;
-            m_current->checked.insert(info);
-        } else {
-            box->setCheckStateQuiet(Qt::Unchecked);
-            info->checkState = Qt::Unchecked;
-            m_current->checked.remove(info);
-        }
+        box->setCheckStateQuiet(state == Qt::Checked ? Qt::Checked : Qt::Unchecked);
+        setChecked(info, state == Qt::Checked);
     }
     updateHeaderState();
     startStats();
@@ -899,8 +1018,9 @@ void VeskFileInfo::updateSummary()
     m_extract->setEnabled(m_current && !m_current->checked.isEmpty());
     const BrowserLogic::SelectionCounts c = selectionCounts();
     m_selectedLabel->setText(tr("Selected: %1 Folders, %2 Files").arg(highlight(c.folders), highlight(c.files)));
-    m_sizeLabel->setText(tr("Estimated Restore Size: %1")
-                             .arg(QStringLiteral("<font color=#004980>%1</font>").arg(BrowserLogic::sizeText(c.bytes))));
+    // Until every checked folder is summed the totals are not known yet.
+    const QString size = c.pendingFolders > 0 ? tr("calculating…") : BrowserLogic::sizeText(c.bytes);
+    m_sizeLabel->setText(tr("Estimated Restore Size: %1").arg(QStringLiteral("<font color=#004980>%1</font>").arg(size)));
 }
 
 QString VeskFileInfo::summaryText() const
@@ -1146,4 +1266,57 @@ void VeskFileInfo::queryCancel()
         m_current->initialDone = m_current->initialDone || !m_current->model.versionRoots().isEmpty();
         m_current->initialRequested = false;
     }
+}
+
+bool VeskFileInfo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == m_table->viewport())
+        m_stateLabel->setGeometry(m_table->viewport()->rect());
+    if (event->type() == QEvent::KeyPress && (watched == m_table || watched == m_tree)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (handleKey(watched, key->key(), key->modifiers()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Backspace goes up a level; in the table Enter opens the current row,
+// Space toggles its check box and Ctrl+A checks the page; in the tree Enter
+// opens (expands) the current folder. The tree's arrows need nothing here.
+bool VeskFileInfo::handleKey(QObject *watched, int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!m_current)
+        return false;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key == Qt::Key_Backspace) {
+        goParentLevel();
+        return true;
+    }
+    if (key == Qt::Key_A && (modifiers & Qt::ControlModifier)) {
+        headerCheckboxChanged(Qt::Checked);
+        return true;
+    }
+    if (watched == m_tree) {
+        QTreeWidgetItem *item = m_tree->currentItem();
+        if (!enter || !item)
+            return false;
+        item->setExpanded(true);
+        if (const VeskItemInfo *info = infoOf(item))
+            showEntries(info->key());
+        return true;
+    }
+    const int row = m_table->currentRow();
+    if (row < 0 || (!enter && key != Qt::Key_Space))
+        return false;
+    if (enter) {
+        fileListWidgetCellDoubleClicked(row, 1);
+        return true;
+    }
+    auto *box = qobject_cast<QUserListCtrlCheckBox *>(m_table->cellWidget(row, 0));
+    if (box && box->isEnabled()) {
+        const Qt::CheckState next = box->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+        box->setCheckStateQuiet(next);
+        clickListItem(row, 0, next);
+    }
+    return true;
 }

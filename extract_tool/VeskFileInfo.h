@@ -45,6 +45,8 @@ public:
     // Opens `path` through the password loop and shows it; false when it
     // was not opened.
     bool openAdditionalFolder(const QString &path);
+    // Shows a folder opened before in this run; false when it is not open.
+    bool showOpenedFolder(const QString &path);
     // Closes the shown folder and forgets it.
     void closeShownFolder();
     void removeOpenedFolder(const QString &path);
@@ -71,6 +73,11 @@ public:
     BrowserLogic::SelectionCounts selectionCounts() const;
     QString summaryText() const;
     QString rangeLabelText() const;
+    QString pathBarText() const;
+    // "Loading…" or "This folder is empty." over an empty table, else "".
+    QString tableStateText() const;
+    // The checked folder whose entry `info` is (at any depth), if any.
+    const VeskItemInfo *checkedAncestor(const VeskItemInfo *info) const;
     QTreeWidgetItem *treeItem(const QString &key) const { return m_treeItems.value(key, nullptr); }
     // Shows a folder's entries from page 1, listing it first when needed.
     void showEntries(const QString &key);
@@ -117,6 +124,9 @@ public slots:
     void extractActionClicked(bool checked = false);
     void extractAllActionClicked(bool checked = false);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct Opened {
         QString path;
@@ -143,6 +153,10 @@ private:
     void refreshTable();
     void updateHeaderState();
     void updateSummary();
+    void updatePathBar();
+    void updateTableState();
+    void setChecked(VeskItemInfo *info, bool checked);
+    bool handleKey(QObject *watched, int key, Qt::KeyboardModifiers modifiers);
     VeskItemInfo *rowItem(int row) const;
     void retire(QThread *thread);
     void startExtraction(bool all);
@@ -188,4 +202,6 @@ private:
     QLabel *m_rangeLabel = nullptr;
     QLabel *m_selectedLabel = nullptr;
     QLabel *m_sizeLabel = nullptr;
+    QLabel *m_pathLabel = nullptr;
+    QLabel *m_stateLabel = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "WaitingDialog.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMovie>
@@ -17,8 +19,12 @@ WaitingDialog::WaitingDialog(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
     loader->setFixedSize(48, 48);
     loader->setScaledContents(true);
     m_movie->start();
-    m_text = new QLabel(tr("Please wait..."), this);
-    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_text = new QLabel(this);
+    m_cancel = new QPushButton(this);
+    Hcommon::bindText(this, [this] {
+        m_text->setText(tr("Please wait..."));
+        m_cancel->setText(tr("Cancel"));
+    });
     m_cancel->setObjectName(QStringLiteral("secondaryButton"));
     layout->addWidget(loader);
     layout->addWidget(m_text, 1);

@@ -12,7 +12,7 @@ PACKAGES=(
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   libfuse3-dev fuse3
   clang libclang-rt-14-dev
-  xvfb xauth x11-apps imagemagick librsvg2-bin fonts-wqy-microhei
+  xvfb xauth x11-apps imagemagick librsvg2-bin fonts-wqy-microhei fonts-tlwg-garuda-ttf
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "Hcommon/PagingBar.h"
 
+#include "Hcommon/Retranslate.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -65,8 +67,7 @@ PagingBar::PagingBar(QWidget *parent)
     connect(m_pageEdit, &QLineEdit::returnPressed, this, &PagingBar::gotoPage);
     connect(m_pageSizeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &PagingBar::pageCountIndexChanged);
-    updateLanguage();
-    showPage(m_page);
+    Hcommon::bindText(this, [this] { updateLanguage(); });
 }
 
 void PagingBar::updateLanguage()

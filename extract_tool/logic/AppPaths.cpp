@@ -1,6 +1,7 @@
 #include "AppPaths.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -29,6 +30,16 @@ QString tempFolder()
 QString toLibraryPath(QString path)
 {
     return path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
+QString canonicalFolder(QString path)
+{
+    if (path.isEmpty())
+        return path;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QFileInfo info(path);
+    const QString resolved = info.canonicalFilePath();
+    return resolved.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : resolved;
 }
 
 QString folderArgument(const QString &argument)

@@ -139,4 +139,13 @@ int headerCheckState(const QVector<RowCheck> &rows)
     return checked == enabled ? 2 : 1;
 }
 
+VeskItemInfo *newestVersion(const QVector<VeskItemInfo *> &roots)
+{
+    VeskItemInfo *best = nullptr;
+    for (VeskItemInfo *v : roots)
+        if (!best || v->mtime > best->mtime || (v->mtime == best->mtime && v->versionId > best->versionId))
+            best = v;
+    return best;
+}
+
 } // namespace BrowserLogic

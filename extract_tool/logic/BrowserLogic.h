@@ -2,6 +2,8 @@
 // the header check box state and the selection summary.
 #pragma once
 
+#include "VeskItemInfo.h"
+
 #include <QString>
 #include <QVector>
 
@@ -52,5 +54,10 @@ struct SelectionCounts {
     // Checked folders whose statistics are not in yet.
     qint64 pendingFolders = 0;
 };
+
+// The version root to show first: the newest by time (the higher id on a
+// tie), so a folder opens on its latest state whatever order the library
+// reports the versions in. Null for an empty list.
+VeskItemInfo *newestVersion(const QVector<VeskItemInfo *> &roots);
 
 } // namespace BrowserLogic

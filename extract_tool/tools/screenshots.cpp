@@ -1,20 +1,35 @@
-// orvex-extool-shots: drives the program's main window through opening a
-// password-protected backup folder and a plain one, opening a large file,
-// choosing a conflict policy and running background tasks until they show
-// every state, and saves screenshots of the screen (run it under an X
-// server, e.g. Xvfb; scripts/screenshot.sh).
+// orvex-extool-shots: drives the program's main window as a user would:
+// choosing the region at the first start, opening a password-protected backup
+// folder and a plain one, opening a large file, choosing a conflict policy and
+// running background tasks until they show every state, the event log, About,
+// the open-source notices, the settings with their warning, and "Check for
+// Updates" against a local stand-in of the update service answering each way.
+// Saves screenshots of the screen (run it under an X server, e.g. Xvfb;
+// scripts/screenshot.sh).
 //   orvex-extool-shots OUTDIR LOCKED_FOLDER PASSWORD PLAIN_FOLDER BIG_FOLDER WORKDIR
+// With ORVEX_SHOTS_BROWSER=<prefix> it shoots only the browser (the plain
+// folder), in the language ORVEX_SHOTS_LANGUAGE=<code> when given; run it with
+// QT_SCALE_FACTOR=2 for the high-DPI look.
+#include "About.h"
 #include "ConflictPolicyConfirm.h"
+#include "EventLog.h"
 #include "ExtractionFlow.h"
+#include "Hcommon/Logger.h"
+#include "LicenseInfo.h"
 #include "MainWindow.h"
+#include "OrvexExToolSettings.h"
+#include "Region.h"
 #include "RestoreJob.h"
 #include "RestoreJobManager.h"
-#include "Region.h"
 #include "RestoreProgressDialog.h"
+#include "UpdateDialog.h"
+#include "UpdateNotification.h"
 #include "VerifyPassword.h"
 #include "VeskFileInfo.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -25,8 +40,11 @@
 #include <QPushButton>
 #include <QPixmap>
 #include <QScreen>
+#include <QMessageBox>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -76,6 +94,226 @@ bool showsSpeed(const QLabel *label)
     return label && label->text().contains(QStringLiteral("/s")) && label->text().contains(QStringLiteral("left"));
 }
 
+// A stand-in for the update service on 127.0.0.1: answers each request with
+// the current catalogue and status; in "garbage" mode it answers before the
+// client speaks, which a client expecting TLS takes for a failed handshake.
+class UpdateService {
+public:
+    UpdateService()
+    {
+        server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *s = server.nextPendingConnection()) {
+                QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+                if (garbage) {
+                    reply(s);
+                    continue;
+                }
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                    if (s->readAll().contains("\r\n\r\n"))
+                        reply(s);
+                });
+            }
+        });
+    }
+    // Points the program's settings at this service.
+    void use(bool tls)
+    {
+        OrvexExToolSettings *st = OrvexExToolSettings::instance();
+        st->setValue(QStringLiteral("SoftwareInfoHost"), QStringLiteral("127.0.0.1"), Hcommon::RegSz);
+        st->setValue(QStringLiteral("SoftwareInfoPort"), server.serverPort(), Hcommon::RegDword);
+        st->setValue(QStringLiteral("SoftwareInfoSSL"), tls ? 1 : 0, Hcommon::RegDword);
+        garbage = tls;
+    }
+    static QByteArray catalogue(const char *version, const char *build)
+    {
+        return QByteArray("<softwareRelease><application><applicationName>") + UpdateNotification::kApplicationId +
+               "</applicationName><companyName>Halvern</companyName><platform><platformName>Windows"
+               "</platformName><software><version>" + version + "</version><buildNumber>" + build +
+               "</buildNumber><releaseDate>2024/05/02</releaseDate><downloadURL>"
+               "https://downloads.halvern.example/OrvexExTool.exe</downloadURL></software></platform>"
+               "</application></softwareRelease>";
+    }
+
+    QTcpServer server;
+    int status = 200;
+    QByteArray body;
+    bool garbage = false;
+
+private:
+    void reply(QTcpSocket *s)
+    {
+        s->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: " + QByteArray::number(body.size()) +
+                 "\r\nConnection: close\r\n\r\n" + body);
+        s->disconnectFromHost();
+    }
+};
+
+template <typename T>
+T *modal()
+{
+    return qobject_cast<T *>(QApplication::activeModalWidget());
+}
+
+QPushButton *buttonWithToolTip(QWidget *w, const QString &tip)
+{
+    for (QPushButton *b : w->findChildren<QPushButton *>())
+        if (b->toolTip() == tip)
+            return b;
+    return nullptr;
+}
+
+QAction *actionNamed(QWidget *w, const QString &text)
+{
+    for (QAction *a : w->findChildren<QAction *>())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+
+using Shoot = std::function<void(const QString &, QWidget *)>;
+
+// Runs `f` from the event loop, so a dialog it opens with exec() does not
+// hold up the step that opens it.
+void later(std::function<void()> f)
+{
+    QTimer::singleShot(0, std::move(f));
+}
+
+// The program's own dialogs: the event log with a line of each level, About,
+// the open-source notices, the settings with their warning, and the update
+// dialog in each of its forms against the stand-in service. Captures by
+// value: the steps outlive this function.
+std::vector<Step> dialogSteps(MainWindow *w, UpdateService *svc, Shoot shoot, std::function<bool()> idle)
+{
+    // Asks for updates against the service and waits for the previous
+    // update dialog to be gone.
+    auto checkStep = [=](const char *what, int status, QByteArray body, bool tls) {
+        return Step{what, [w] { return !w->updateDialog(); },
+                    [=] {
+                        svc->status = status;
+                        svc->body = body;
+                        svc->use(tls);
+                        actionNamed(w, QStringLiteral("Check for Updates"))->trigger();
+                    }};
+    };
+    auto updateShot = [=](const char *what, UpdateDialog::Form form, const char *file) {
+        return Step{what, [w, form] { return w->updateDialog() && w->updateDialog()->form() == form; },
+                    [=] {
+                        shoot(QString::fromLatin1(file), w->updateDialog());
+                        w->updateDialog()->close();
+                    }};
+    };
+    return {
+        {"event log", [=] { return idle(); },
+         [=] {
+             using Hcommon::Logger;
+             Logger *log = Logger::instance();
+             log->log(Logger::Trace, "[Orvex Extract Tool] trace: listing started");
+             log->log(Logger::Performance, "[Orvex Extract Tool] listing took 12 ms");
+             log->log(Logger::Debug, "[Orvex Extract Tool] debug: 30 entries in the root folder");
+             log->log(Logger::Info, "[Orvex Extract Tool] [Documents backup] Extraction completed.");
+             log->log(Logger::Warning, "[Orvex Extract Tool] [Photos backup] 2 files were skipped because they "
+                                       "already exist.");
+             log->log(Logger::Error, "[Orvex Extract Tool] [Old backup] Unknown VESK format. Confirm integrity of "
+                                     "VESK folder and try again.");
+             log->flush();
+             later([=] { buttonWithToolTip(w, QStringLiteral("Event Logs"))->click(); });
+         }},
+        {"event log shown", [] { return modal<EventLog>() && modal<EventLog>()->table()->rowCount() > 0; },
+         [=] {
+             shoot("15-event-log.png", modal<EventLog>());
+             modal<EventLog>()->close();
+         }},
+        {"about", [] { return !QApplication::activeModalWidget(); },
+         [=] { later([=] { buttonWithToolTip(w, QStringLiteral("About"))->click(); }); }},
+        {"about shown", [] { return modal<About>() != nullptr; },
+         [=] {
+             shoot("16-about.png", modal<About>());
+             modal<About>()->close();
+         }},
+        {"notices", [] { return !QApplication::activeModalWidget(); },
+         [=] {
+             later([=] { actionNamed(w, QStringLiteral("Open Source && Third Party Software"))->trigger(); });
+         }},
+        {"notices shown", [] { return modal<LicenseInfo>() != nullptr; },
+         [=] {
+             shoot("17-notices.png", modal<LicenseInfo>());
+             modal<LicenseInfo>()->close();
+         }},
+        {"settings", [] { return !QApplication::activeModalWidget(); },
+         [=] { later([=] { actionNamed(w, QStringLiteral("Settings"))->trigger(); }); }},
+        {"settings shown", [] { return modal<Region>() != nullptr; },
+         [=] {
+             shoot("18-settings.png", modal<Region>());
+             later([] { modal<Region>()->deleteArchiveBox()->click(); });
+         }},
+        {"deletion warning", [] { return modal<QMessageBox>() != nullptr; },
+         [=] {
+             QMessageBox *box = modal<QMessageBox>();
+             shoot("19-settings-deletion-warning.png", box);
+             box->buttons().first()->click();
+         }},
+        {"settings with deletion", [] { return modal<Region>() != nullptr; },
+         [=] {
+             shoot("20-settings-deletion-chosen.png", modal<Region>());
+             modal<Region>()->reject();
+         }},
+        checkStep("check: up to date", 200, UpdateService::catalogue("1.1.8", "26329"), false),
+        updateShot("up to date shown", UpdateDialog::MessageForm, "11-update-up-to-date.png"),
+        checkStep("check: newer", 200, UpdateService::catalogue("1.2.0", "27001"), false),
+        updateShot("newer shown", UpdateDialog::DownloadForm, "12-update-newer.png"),
+        checkStep("check: service fails", 500, QByteArray("broken"), false),
+        updateShot("failure shown", UpdateDialog::MessageForm, "13-update-failed.png"),
+        checkStep("check: TLS fails", 200, QByteArray(), true),
+        updateShot("TLS failure shown", UpdateDialog::SupportForm, "14-update-support.png"),
+        {"forget the stand-in service", [=] { return !w->updateDialog(); },
+         [=] {
+             for (const char *key : {"SoftwareInfoHost", "SoftwareInfoPort", "SoftwareInfoSSL"})
+                 OrvexExToolSettings::instance()->removeValue(QString::fromLatin1(key), Hcommon::RemoveOneValue);
+         }},
+    };
+}
+
+
+// The browser alone, for runs in another language or at another scale
+// factor: the plain folder with its first folder selected, then everything
+// at its root checked. `prefix` starts every file name.
+std::vector<Step> browserSteps(MainWindow *w, const QString &plain, const QString &prefix, Shoot shoot)
+{
+    VeskFileInfo *browser = w->browserPage();
+    auto idle = [browser] { return !browser->isBusy() && !QApplication::activeModalWidget(); };
+    return {
+        {"welcome page", [w] { return w->isVisible() && !QApplication::activeModalWidget(); },
+         [=] {
+             shoot(prefix + QStringLiteral("-welcome.png"), w);
+             emit w->openVeskFileSignal(plain);
+         }},
+        {"folder listed",
+         [=] { return w->pages()->currentWidget() == browser && browser->hasFolder() && idle(); },
+         [=] {
+             if (QTreeWidgetItem *v = browser->tree()->topLevelItem(0); v && v->childCount() > 0) {
+                 QTreeWidgetItem *f = v->child(0);
+                 browser->tree()->setCurrentItem(f);
+                 browser->folderTreeItemPressed(f, 0);
+                 f->setExpanded(true);
+             }
+         }},
+        {"folder selected", idle, [=] { shoot(prefix + QStringLiteral("-browser.png"), w); }},
+        {"check everything", [] { return true; },
+         [=] {
+             if (QTreeWidgetItem *v = browser->tree()->topLevelItem(0)) {
+                 browser->tree()->setCurrentItem(v);
+                 browser->folderTreeItemPressed(v, 0);
+             }
+             browser->headerCheckboxChanged(Qt::Checked);
+         }},
+        {"selection summary", [=] { return idle() && browser->selectionCounts().pendingFolders == 0; },
+         [=] { shoot(prefix + QStringLiteral("-selection.png"), w); }},
+    };
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -104,9 +342,25 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orvex Extract Tool"));
     QApplication::setFont(QFont(QStringLiteral("Microsoft JhengHei UI"), 9));
 
+    // ORVEX_SHOTS_BROWSER=<prefix> shoots the browser alone (the plain
+    // folder) in the language ORVEX_SHOTS_LANGUAGE names, if any, with the
+    // window at the size and place the program chooses itself.
+    const QString browserOnly = qEnvironmentVariable("ORVEX_SHOTS_BROWSER");
+    if (!browserOnly.isEmpty()) {
+        OrvexExToolSettings *st = OrvexExToolSettings::instance();
+        st->setValue(QStringLiteral("Region"), 1, Hcommon::RegDword); // not a first start
+        const QString language = qEnvironmentVariable("ORVEX_SHOTS_LANGUAGE");
+        if (!language.isEmpty() && !st->setLanguageCode(language)) {
+            std::fprintf(stderr, "unknown language code %s\n", qPrintable(language));
+            return 2;
+        }
+    }
+
     MainWindow window;
-    window.resize(1100, 720);
-    window.move(20, 20);
+    if (browserOnly.isEmpty()) {
+        window.resize(1100, 720);
+        window.move(20, 20);
+    }
     window.show();
     VeskFileInfo *browser = window.browserPage();
     auto *flow = new ShotFlow(&window);
@@ -125,7 +379,7 @@ int main(int argc, char *argv[])
             std::printf("saved %s\n", qPrintable(file));
         }
     };
-    auto passwordDialog = [] { return qobject_cast<VerifyPassword *>(QApplication::activeModalWidget()); };
+    auto passwordDialog = [] { return modal<VerifyPassword>(); };
     auto idle = [&] { return !browser->isBusy() && !QApplication::activeModalWidget(); };
     QString firstFolderKey;
     auto jobs = [&] { return window.jobManager(); };
@@ -138,16 +392,19 @@ int main(int argc, char *argv[])
                 QTimer::singleShot(0, b, &QPushButton::click);
     };
 
+    UpdateService service;
     std::vector<Step> steps = {
-        {"welcome page", [&] { return window.isVisible(); }, [&] { shoot("01-welcome.png", &window); }},
         // A fresh settings folder: the program asks for the region first.
-        {"region asked", [&] { return window.regionDialog() != nullptr; },
+        {"region at the first start", [&] { return window.regionDialog() && window.regionDialog()->isVisible(); },
          [&] {
              Region *r = window.regionDialog();
+             shoot("10-region-first-start.png", r);
              r->regionCombo()->setCurrentIndex(r->regionCombo()->count() > 1 ? 1 : 0);
              r->applyButton()->click();
          }},
-        {"open the locked folder", [&] { return !QApplication::activeModalWidget(); },
+        {"welcome page", [&] { return window.isVisible() && !QApplication::activeModalWidget(); },
+         [&] { shoot("01-welcome.png", &window); }},
+        {"open the locked folder", [] { return true; },
          [&] { emit window.openVeskFileSignal(locked); }},
         {"password dialog", [&] { return passwordDialog() != nullptr; },
          [&] {
@@ -244,6 +501,10 @@ int main(int argc, char *argv[])
          }},
         {"long name shown", [] { return true; }, [&] { shoot("09-background-tasks.png", jobs()); }},
     };
+    for (Step &s : dialogSteps(&window, &service, shoot, idle))
+        steps.push_back(std::move(s));
+    if (!browserOnly.isEmpty())
+        steps = browserSteps(&window, plain, browserOnly, shoot);
 
     size_t next = 0;
     int polls = 0;

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Extrakce byla dokončena. Opravdu chcete odstranit složku .vesk „%1“?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] Složka VESK „%3“ nebyla odstraněna: jiná úloha na pozadí z ní stále extrahuje.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -509,7 +513,7 @@
     </message>
     <message>
         <source>%1% completed</source>
-        <translation>Dokončeno %1 %</translation>
+        <translation>Dokončeno %1&#xa0;%</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Extrakce dat do „%5“ se nezdařila. Některé soubory se nepodařilo extrahovat. Složky: %4. Soubory: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Soubor, od kterého se mělo pokračovat, v záloze není; všechny soubory byly znovu extrahovány podle zvoleného řešení konfliktů.</translation>
     </message>
 </context>
 <context>
@@ -661,7 +669,7 @@
     </message>
     <message>
         <source>Only the first 100,000 folders are displayed.</source>
-        <translation>Zobrazuje se pouze prvních 100 000 složek.</translation>
+        <translation>Zobrazuje se pouze prvních 100&#xa0;000 složek.</translation>
     </message>
     <message>
         <source>/ %1</source>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Extrahovat vše</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Zaškrtnout všechny položky na této stránce</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Nejnovější verze</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Tato složka je prázdná.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Načítání…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>počítá se…</translation>
     </message>
 </context>
 <context>

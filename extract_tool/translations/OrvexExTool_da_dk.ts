@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Udpakningen er fuldført. Er du sikker på, at du vil slette .vesk-mappen »%1«?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] VESK-mappen »%3« blev ikke slettet: en anden baggrundsopgave udpakker stadig fra den.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Udpakning af data til »%5« mislykkedes. Nogle filer kunne ikke udpakkes. Mapper: %4. Filer: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Filen, der skulle genoptages fra, findes ikke i sikkerhedskopien; alle filer blev udpakket igen efter den valgte håndtering af konflikter.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Udpak alle</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Markér alle elementer på denne side</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Nyeste version</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Denne mappe er tom.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Indlæser…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>beregner…</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Die Extraktion ist abgeschlossen. Möchten Sie den .vesk-Ordner „%1“ wirklich löschen?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] Der VESK-Ordner „%3“ wurde nicht gelöscht: Eine andere Hintergrundaufgabe extrahiert noch daraus.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Extraktion der Daten nach „%5“ fehlgeschlagen. Einige Dateien konnten nicht extrahiert werden. Ordner: %4. Dateien: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Die Datei, ab der fortgesetzt werden sollte, ist nicht in der Sicherung; alle Dateien wurden gemäß der gewählten Konfliktbehandlung erneut extrahiert.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Alle extrahieren</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Alle Einträge auf dieser Seite auswählen</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Neueste Version</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Dieser Ordner ist leer.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>wird berechnet…</translation>
     </message>
 </context>
 <context>

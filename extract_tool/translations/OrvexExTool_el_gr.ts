@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Η εξαγωγή ολοκληρώθηκε. Θέλετε σίγουρα να διαγράψετε τον φάκελο .vesk «%1»;</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] Ο φάκελος VESK «%3» δεν διαγράφηκε: μια άλλη εργασία παρασκηνίου εξάγει ακόμη δεδομένα από αυτόν.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Η εξαγωγή δεδομένων στο «%5» απέτυχε. Η εξαγωγή ορισμένων αρχείων απέτυχε. Φάκελοι: %4. Αρχεία: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Το αρχείο από το οποίο θα γινόταν η συνέχιση δεν υπάρχει στο αντίγραφο ασφαλείας· όλα τα αρχεία εξήχθησαν ξανά σύμφωνα με τον επιλεγμένο χειρισμό διενέξεων.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Εξαγωγή όλων</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Επιλογή όλων των στοιχείων αυτής της σελίδας</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Νεότερη έκδοση</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Αυτός ο φάκελος είναι κενός.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Φόρτωση…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>υπολογισμός…</translation>
     </message>
 </context>
 <context>

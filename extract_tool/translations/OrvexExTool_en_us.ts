@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Extract All</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Check every entry on this page</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Newest version</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>This folder is empty.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Loading…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>calculating…</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Extracción completada. ¿Seguro que desea eliminar la carpeta .vesk «%1»?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] No se eliminó la carpeta VESK «%3»: otra tarea en segundo plano sigue extrayendo datos de ella.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Error al extraer datos en «%5». No se han podido extraer algunos archivos. Carpetas: %4. Archivos: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] El archivo desde el que se debía reanudar no está en la copia de seguridad; se volvieron a extraer todos los archivos según la resolución de conflictos elegida.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Extraer todo</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Marcar todas las entradas de esta página</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Versión más reciente</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Esta carpeta está vacía.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>calculando…</translation>
     </message>
 </context>
 <context>

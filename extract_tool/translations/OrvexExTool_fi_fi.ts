@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Purkaminen on valmis. Haluatko varmasti poistaa .vesk-kansion ”%1”?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] VESK-kansiota ”%3” ei poistettu: toinen taustatehtävä purkaa siitä vielä tiedostoja.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -509,7 +513,7 @@
     </message>
     <message>
         <source>%1% completed</source>
-        <translation>%1 % valmis</translation>
+        <translation>%1&#xa0;% valmis</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Tietojen purkaminen kohteeseen ”%5” epäonnistui. Joidenkin tiedostojen purkaminen epäonnistui. Kansiot: %4. Tiedostot: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Tiedostoa, josta jatkamisen piti alkaa, ei ole varmuuskopiossa; kaikki tiedostot purettiin uudelleen valitun ristiriitojen käsittelytavan mukaan.</translation>
     </message>
 </context>
 <context>
@@ -661,7 +669,7 @@
     </message>
     <message>
         <source>Only the first 100,000 folders are displayed.</source>
-        <translation>Vain ensimmäiset 100 000 kansiota näytetään.</translation>
+        <translation>Vain ensimmäiset 100&#xa0;000 kansiota näytetään.</translation>
     </message>
     <message>
         <source>/ %1</source>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Pura kaikki</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Valitse kaikki tämän sivun kohteet</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Uusin versio</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Tämä kansio on tyhjä.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Ladataan…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>lasketaan…</translation>
     </message>
 </context>
 <context>

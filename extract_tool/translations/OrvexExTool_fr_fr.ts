@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Version: %1</source>
-        <translation>Version : %1</translation>
+        <translation>Version&#xa0;: %1</translation>
     </message>
     <message>
         <source>Orvex Extract Tool is made by Halvern. All rights reserved.</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Event Logs</source>
-        <translation>Journaux d'événements</translation>
+        <translation>Journaux d&apos;événements</translation>
     </message>
     <message>
         <source>Type</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>The event log file %1 could not be opened; only this run&apos;s debug output has the messages.</source>
-        <translation>Impossible d'ouvrir le fichier journal des événements %1 ; les messages figurent uniquement dans la sortie de débogage de cette session.</translation>
+        <translation>Impossible d&apos;ouvrir le fichier journal des événements %1&#xa0;; les messages figurent uniquement dans la sortie de débogage de cette session.</translation>
     </message>
     <message>
         <source>Orvex Extract Tool</source>
@@ -115,11 +115,11 @@
     </message>
     <message>
         <source>Are you sure you want to delete all event logs?</source>
-        <translation>Voulez-vous vraiment supprimer tous les journaux d'événements ?</translation>
+        <translation>Voulez-vous vraiment supprimer tous les journaux d&apos;événements&#xa0;?</translation>
     </message>
     <message>
         <source>This is the event log file itself.</source>
-        <translation>Il s'agit du fichier journal des événements lui-même.</translation>
+        <translation>Il s&apos;agit du fichier journal des événements lui-même.</translation>
     </message>
     <message>
         <source>Save File</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>The estimated size after restoration is %1. Select a destination with enough disk space for extraction.</source>
-        <translation>La taille estimée après restauration est de %1. Sélectionnez une destination disposant de suffisamment d'espace disque pour l'extraction.</translation>
+        <translation>La taille estimée après restauration est de %1. Sélectionnez une destination disposant de suffisamment d&apos;espace disque pour l&apos;extraction.</translation>
     </message>
     <message>
         <source>Select a target folder</source>
@@ -150,27 +150,27 @@
     </message>
     <message>
         <source>Failed to extract. The destination file system is unwritable. Check the file system property and try again.</source>
-        <translation>Échec de l'extraction. Le système de fichiers de destination n'est pas accessible en écriture. Vérifiez les propriétés du système de fichiers et réessayez.</translation>
+        <translation>Échec de l&apos;extraction. Le système de fichiers de destination n&apos;est pas accessible en écriture. Vérifiez les propriétés du système de fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Cannot retrieve disk space information for the selected destination. Are you sure you want to continue?</source>
-        <translation>Impossible d'obtenir les informations d'espace disque pour la destination sélectionnée. Voulez-vous vraiment continuer ?</translation>
+        <translation>Impossible d&apos;obtenir les informations d&apos;espace disque pour la destination sélectionnée. Voulez-vous vraiment continuer&#xa0;?</translation>
     </message>
     <message>
         <source>The selected destination doesn&apos;t have enough disk space. Select another destination and try again.</source>
-        <translation>La destination sélectionnée ne dispose pas de suffisamment d'espace disque. Sélectionnez une autre destination et réessayez.</translation>
+        <translation>La destination sélectionnée ne dispose pas de suffisamment d&apos;espace disque. Sélectionnez une autre destination et réessayez.</translation>
     </message>
     <message>
         <source>Select a conflict policy for dealing with file conflicts during extraction.</source>
-        <translation>Choisissez comment traiter les conflits de fichiers pendant l'extraction.</translation>
+        <translation>Choisissez comment traiter les conflits de fichiers pendant l&apos;extraction.</translation>
     </message>
     <message>
         <source>Cannot add additional background tasks. The maximum number of tasks has been reached. To continue, delete individual tasks or click Clear Completed Tasks.</source>
-        <translation>Impossible d'ajouter d'autres tâches en arrière-plan. Le nombre maximal de tâches est atteint. Pour continuer, supprimez des tâches ou cliquez sur « Effacer les tâches terminées ».</translation>
+        <translation>Impossible d&apos;ajouter d&apos;autres tâches en arrière-plan. Le nombre maximal de tâches est atteint. Pour continuer, supprimez des tâches ou cliquez sur «&#xa0;Effacer les tâches terminées&#xa0;».</translation>
     </message>
     <message>
         <source>Failed to extract files. Check the event logs for more information.</source>
-        <translation>Échec de l'extraction des fichiers. Consultez les journaux d'événements pour en savoir plus.</translation>
+        <translation>Échec de l&apos;extraction des fichiers. Consultez les journaux d&apos;événements pour en savoir plus.</translation>
     </message>
 </context>
 <context>
@@ -208,11 +208,11 @@
     <name>Hcommon::PagingBar</name>
     <message>
         <source>Page:</source>
-        <translation>Page :</translation>
+        <translation>Page&#xa0;:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation>Afficher :</translation>
+        <translation>Afficher&#xa0;:</translation>
     </message>
     <message>
         <source>Items</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>Display item: %1, Total: %2</source>
-        <translation>Éléments affichés : %1, total : %2</translation>
+        <translation>Éléments affichés&#xa0;: %1, total&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>The notices file %1 could not be read: %2</source>
-        <translation>Impossible de lire le fichier de mentions %1 : %2</translation>
+        <translation>Impossible de lire le fichier de mentions %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Event Logs</source>
-        <translation>Journaux d'événements</translation>
+        <translation>Journaux d&apos;événements</translation>
     </message>
     <message>
         <source>About</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Some tasks have not completed yet. Are you sure you want to exit the application?</source>
-        <translation>Certaines tâches ne sont pas encore terminées. Voulez-vous vraiment quitter l'application ?</translation>
+        <translation>Certaines tâches ne sont pas encore terminées. Voulez-vous vraiment quitter l&apos;application&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -317,11 +317,11 @@
     </message>
     <message>
         <source>Delete .vesk folder after extraction</source>
-        <translation>Supprimer le dossier .vesk après l'extraction</translation>
+        <translation>Supprimer le dossier .vesk après l&apos;extraction</translation>
     </message>
     <message>
         <source>The .vesk folder is deleted after the extraction process completes. This option is only applied when extracting the entire folder by selecting Extract All from the context menu.</source>
-        <translation>Le dossier .vesk est supprimé une fois l'extraction terminée. Cette option s'applique uniquement lorsque le dossier entier est extrait via « Tout extraire » dans le menu contextuel.</translation>
+        <translation>Le dossier .vesk est supprimé une fois l&apos;extraction terminée. Cette option s&apos;applique uniquement lorsque le dossier entier est extrait via «&#xa0;Tout extraire&#xa0;» dans le menu contextuel.</translation>
     </message>
     <message>
         <source>Confirm before deleting</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Extraction Settings</source>
-        <translation>Paramètres d'extraction</translation>
+        <translation>Paramètres d&apos;extraction</translation>
     </message>
     <message>
         <source>Orvex Extract Tool</source>
@@ -349,26 +349,26 @@
     </message>
     <message>
         <source>Selecting this option will delete the .vesk folder after the extraction process completes. Deleted folders cannot be restored.</source>
-        <translation>Si vous sélectionnez cette option, le dossier .vesk sera supprimé une fois l'extraction terminée. Les dossiers supprimés ne peuvent pas être restaurés.</translation>
+        <translation>Si vous sélectionnez cette option, le dossier .vesk sera supprimé une fois l&apos;extraction terminée. Les dossiers supprimés ne peuvent pas être restaurés.</translation>
     </message>
     <message>
         <source>I understand</source>
-        <translation>J'ai compris</translation>
+        <translation>J&apos;ai compris</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation>Impossible d'enregistrer les paramètres.</translation>
+        <translation>Impossible d&apos;enregistrer les paramètres.</translation>
     </message>
 </context>
 <context>
     <name>RemoveVeskFileThread</name>
     <message>
         <source>[%1] [%2] Delete &quot;%3&quot;.</source>
-        <translation>[%1] [%2] « %3 » supprimé.</translation>
+        <translation>[%1] [%2] «&#xa0;%3&#xa0;» supprimé.</translation>
     </message>
     <message>
         <source>[%1] [%2] Failed to delete VESK folder. File is undeletable. Failed to delete folder. Check the folder properties.</source>
-        <translation>[%1] [%2] Échec de la suppression du dossier VESK. Un fichier ne peut pas être supprimé, le dossier n'a donc pas pu être supprimé. Vérifiez les propriétés du dossier.</translation>
+        <translation>[%1] [%2] Échec de la suppression du dossier VESK. Un fichier ne peut pas être supprimé, le dossier n&apos;a donc pas pu être supprimé. Vérifiez les propriétés du dossier.</translation>
     </message>
 </context>
 <context>
@@ -383,7 +383,7 @@
     </message>
     <message>
         <source>%1 left</source>
-        <translation>Temps restant : %1</translation>
+        <translation>Temps restant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -411,7 +411,7 @@
     </message>
     <message>
         <source>Queued</source>
-        <translation>En file d'attente</translation>
+        <translation>En file d&apos;attente</translation>
     </message>
     <message>
         <source>Start</source>
@@ -462,31 +462,31 @@
     </message>
     <message>
         <source>Total tasks: %1</source>
-        <translation>Total des tâches : %1</translation>
+        <translation>Total des tâches&#xa0;: %1</translation>
     </message>
     <message>
         <source>Completed: %1</source>
-        <translation>Terminées : %1</translation>
+        <translation>Terminées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Extracting: %1</source>
-        <translation>En cours : %1</translation>
+        <translation>En cours&#xa0;: %1</translation>
     </message>
     <message>
         <source>Paused: %1</source>
-        <translation>En pause : %1</translation>
+        <translation>En pause&#xa0;: %1</translation>
     </message>
     <message>
         <source>Queued: %1</source>
-        <translation>En file d'attente : %1</translation>
+        <translation>En file d&apos;attente&#xa0;: %1</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation>Échecs : %1</translation>
+        <translation>Échecs&#xa0;: %1</translation>
     </message>
     <message>
         <source>[%1] [%2] The background task file is damaged and was skipped: %3</source>
-        <translation>[%1] [%2] Le fichier de la tâche en arrière-plan est endommagé et a été ignoré : %3</translation>
+        <translation>[%1] [%2] Le fichier de la tâche en arrière-plan est endommagé et a été ignoré&#xa0;: %3</translation>
     </message>
     <message>
         <source>it names the job %1</source>
@@ -498,7 +498,11 @@
     </message>
     <message>
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
-        <translation>Extraction terminée. Voulez-vous vraiment supprimer le dossier .vesk « %1 » ?</translation>
+        <translation>Extraction terminée. Voulez-vous vraiment supprimer le dossier .vesk «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] Le dossier VESK « %3 » n&apos;a pas été supprimé : une autre tâche en arrière-plan en extrait encore des données.</translation>
     </message>
 </context>
 <context>
@@ -509,7 +513,7 @@
     </message>
     <message>
         <source>%1% completed</source>
-        <translation>%1 % terminé</translation>
+        <translation>%1&#xa0;% terminé</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -520,19 +524,19 @@
     <name>RestoreVeskFileListThread</name>
     <message>
         <source>[%1] [%2] Started to extract data to &quot;%5&quot;. Folders: %4. Files:%3.</source>
-        <translation>[%1] [%2] Début de l'extraction des données vers « %5 ». Dossiers : %4. Fichiers : %3.</translation>
+        <translation>[%1] [%2] Début de l&apos;extraction des données vers «&#xa0;%5&#xa0;». Dossiers&#xa0;: %4. Fichiers&#xa0;: %3.</translation>
     </message>
     <message>
         <source>[%1] [%2] Failed to extract %3.</source>
-        <translation>[%1] [%2] Échec de l'extraction de %3.</translation>
+        <translation>[%1] [%2] Échec de l&apos;extraction de %3.</translation>
     </message>
     <message>
         <source>Failed to open VESK folder. VESK folder does not exist. Ensure folder exists and try again.</source>
-        <translation>Impossible d'ouvrir le dossier VESK : il n'existe pas. Vérifiez que le dossier existe et réessayez.</translation>
+        <translation>Impossible d&apos;ouvrir le dossier VESK&#xa0;: il n&apos;existe pas. Vérifiez que le dossier existe et réessayez.</translation>
     </message>
     <message>
         <source>[%1] [%2] User stopped extracting data to &quot;%5&quot;. Folders: %4. Files: %3.</source>
-        <translation>[%1] [%2] L'utilisateur a arrêté l'extraction des données vers « %5 ». Dossiers : %4. Fichiers : %3.</translation>
+        <translation>[%1] [%2] L&apos;utilisateur a arrêté l&apos;extraction des données vers «&#xa0;%5&#xa0;». Dossiers&#xa0;: %4. Fichiers&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Incorrect password. Verify password is correct before trying again.</source>
@@ -540,27 +544,31 @@
     </message>
     <message>
         <source>Unknown VESK folder format. Confirm integrity of VESK folder and try again.</source>
-        <translation>Format de dossier VESK inconnu. Vérifiez l'intégrité du dossier VESK et réessayez.</translation>
+        <translation>Format de dossier VESK inconnu. Vérifiez l&apos;intégrité du dossier VESK et réessayez.</translation>
     </message>
     <message>
         <source>[%1] [%2] Finished extracting data to &quot;%5&quot;. Folders: %4. Files: %3. Replaced file number: %6.</source>
-        <translation>[%1] [%2] Extraction des données vers « %5 » terminée. Dossiers : %4. Fichiers : %3. Fichiers remplacés : %6.</translation>
+        <translation>[%1] [%2] Extraction des données vers «&#xa0;%5&#xa0;» terminée. Dossiers&#xa0;: %4. Fichiers&#xa0;: %3. Fichiers remplacés&#xa0;: %6.</translation>
     </message>
     <message>
         <source>[%1] [%2] Finished extracting data to &quot;%5&quot;. Folders: %4. Files: %3. Skipped file number: %6.</source>
-        <translation>[%1] [%2] Extraction des données vers « %5 » terminée. Dossiers : %4. Fichiers : %3. Fichiers ignorés : %6.</translation>
+        <translation>[%1] [%2] Extraction des données vers «&#xa0;%5&#xa0;» terminée. Dossiers&#xa0;: %4. Fichiers&#xa0;: %3. Fichiers ignorés&#xa0;: %6.</translation>
     </message>
     <message>
         <source>[%1] [%2] Finished extracting data to &quot;%5&quot;. Folders: %4. Files: %3.</source>
-        <translation>[%1] [%2] Extraction des données vers « %5 » terminée. Dossiers : %4. Fichiers : %3.</translation>
+        <translation>[%1] [%2] Extraction des données vers «&#xa0;%5&#xa0;» terminée. Dossiers&#xa0;: %4. Fichiers&#xa0;: %3.</translation>
     </message>
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Insufficient storage space. Free up disk space or increase storage capacity. Folders: %4. Files: %3.</source>
-        <translation>[%1] [%2] Échec de l'extraction des données vers « %5 ». Espace de stockage insuffisant. Libérez de l'espace disque ou augmentez la capacité de stockage. Dossiers : %4. Fichiers : %3.</translation>
+        <translation>[%1] [%2] Échec de l&apos;extraction des données vers «&#xa0;%5&#xa0;». Espace de stockage insuffisant. Libérez de l&apos;espace disque ou augmentez la capacité de stockage. Dossiers&#xa0;: %4. Fichiers&#xa0;: %3.</translation>
     </message>
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
-        <translation>[%1] [%2] Échec de l'extraction des données vers « %5 ». Certains fichiers n'ont pas pu être extraits. Dossiers : %4. Fichiers : %3.</translation>
+        <translation>[%1] [%2] Échec de l&apos;extraction des données vers «&#xa0;%5&#xa0;». Certains fichiers n&apos;ont pas pu être extraits. Dossiers&#xa0;: %4. Fichiers&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Le fichier à partir duquel reprendre ne figure pas dans la sauvegarde ; tous les fichiers ont été extraits de nouveau selon la gestion des conflits choisie.</translation>
     </message>
 </context>
 <context>
@@ -575,7 +583,7 @@
     </message>
     <message>
         <source>Orvex Extract Tool Update</source>
-        <translation>Mise à jour d'Orvex Extract Tool</translation>
+        <translation>Mise à jour d&apos;Orvex Extract Tool</translation>
     </message>
     <message>
         <source>Unable to check for update.</source>
@@ -587,11 +595,11 @@
     </message>
     <message>
         <source>The latest version of Orvex Extract Tool is already installed.</source>
-        <translation>La dernière version d'Orvex Extract Tool est déjà installée.</translation>
+        <translation>La dernière version d&apos;Orvex Extract Tool est déjà installée.</translation>
     </message>
     <message>
         <source>A newer version of Orvex Extract Tool is available. Version: %1.%2</source>
-        <translation>Une nouvelle version d'Orvex Extract Tool est disponible. Version : %1.%2</translation>
+        <translation>Une nouvelle version d&apos;Orvex Extract Tool est disponible. Version&#xa0;: %1.%2</translation>
     </message>
 </context>
 <context>
@@ -645,11 +653,11 @@
     </message>
     <message>
         <source>Page:</source>
-        <translation>Page :</translation>
+        <translation>Page&#xa0;:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation>Afficher :</translation>
+        <translation>Afficher&#xa0;:</translation>
     </message>
     <message>
         <source>Items</source>
@@ -657,11 +665,11 @@
     </message>
     <message>
         <source>Source: %1</source>
-        <translation>Source : %1</translation>
+        <translation>Source&#xa0;: %1</translation>
     </message>
     <message>
         <source>Only the first 100,000 folders are displayed.</source>
-        <translation>Seuls les 100 000 premiers dossiers sont affichés.</translation>
+        <translation>Seuls les 100&#xa0;000 premiers dossiers sont affichés.</translation>
     </message>
     <message>
         <source>/ %1</source>
@@ -669,19 +677,39 @@
     </message>
     <message>
         <source>Display item: %1, Total: %2</source>
-        <translation>Éléments affichés : %1, total : %2</translation>
+        <translation>Éléments affichés&#xa0;: %1, total&#xa0;: %2</translation>
     </message>
     <message>
         <source>Selected: %1 Folders, %2 Files</source>
-        <translation>Sélection : %1 dossiers, %2 fichiers</translation>
+        <translation>Sélection&#xa0;: %1 dossiers, %2 fichiers</translation>
     </message>
     <message>
         <source>Estimated Restore Size: %1</source>
-        <translation>Taille estimée après restauration : %1</translation>
+        <translation>Taille estimée après restauration&#xa0;: %1</translation>
     </message>
     <message>
         <source>Extract All</source>
         <translation>Tout extraire</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Cocher toutes les entrées de cette page</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Version la plus récente</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Ce dossier est vide.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>calcul en cours…</translation>
     </message>
 </context>
 <context>
@@ -703,7 +731,7 @@
     <name>VeskOpener</name>
     <message>
         <source>Unknown VESK format. Confirm integrity of VESK folder and try again.</source>
-        <translation>Format VESK inconnu. Vérifiez l'intégrité du dossier VESK et réessayez.</translation>
+        <translation>Format VESK inconnu. Vérifiez l&apos;intégrité du dossier VESK et réessayez.</translation>
     </message>
     <message>
         <source>Orvex Extract Tool</source>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>A kibontás befejeződött. Biztosan törli a(z) „%1” .vesk mappát?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] A(z) „%3” VESK mappa nem lett törölve: egy másik háttérfeladat még kibont belőle.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Nem sikerült kibontani az adatokat ide: „%5”. Néhány fájlt nem sikerült kibontani. Mappák: %4. Fájlok: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] A fájl, amelytől a folytatásnak kellett volna indulnia, nincs a biztonsági mentésben; minden fájl ismét ki lett bontva a választott ütközéskezelés szerint.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Összes kibontása</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Az oldal összes elemének bejelölése</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Legújabb verzió</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Ez a mappa üres.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Betöltés…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>számítás…</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Estrazione completata. Eliminare la cartella .vesk &quot;%1&quot;?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] La cartella VESK &quot;%3&quot; non è stata eliminata: un&apos;altra attività in background sta ancora estraendo da essa.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Impossibile estrarre i dati in &quot;%5&quot;. Non è stato possibile estrarre alcuni file. Cartelle: %4. File: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Il file da cui riprendere non è presente nel backup; tutti i file sono stati estratti di nuovo secondo la gestione dei conflitti scelta.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Estrai tutto</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Seleziona tutte le voci di questa pagina</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Versione più recente</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Questa cartella è vuota.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Caricamento…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>calcolo in corso…</translation>
     </message>
 </context>
 <context>

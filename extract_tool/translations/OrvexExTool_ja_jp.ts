@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>展開が完了しました。.vesk フォルダー「%1」を削除してもよろしいですか?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] VESK フォルダー「%3」は削除されませんでした。別のバックグラウンドタスクがまだこのフォルダーから展開しています。</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] 「%5」へのデータの展開に失敗しました。一部のファイルを展開できませんでした。フォルダー: %4、ファイル: %3。</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] 再開するファイルがバックアップにありません。すべてのファイルを、選択した競合時の処理方法に従って再度展開しました。</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>すべて展開</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>このページのすべての項目をチェック</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>最新バージョン</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>このフォルダーは空です。</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>読み込み中…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>計算中…</translation>
     </message>
 </context>
 <context>

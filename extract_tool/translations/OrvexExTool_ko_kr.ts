@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>추출이 완료되었습니다. .vesk 폴더 &quot;%1&quot;을(를) 삭제하시겠습니까?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] VESK 폴더 &quot;%3&quot;을(를) 삭제하지 않았습니다. 다른 백그라운드 작업이 아직 이 폴더에서 추출하고 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] &quot;%5&quot;(으)로 데이터를 추출하지 못했습니다. 일부 파일을 추출하지 못했습니다. 폴더: %4. 파일: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] 다시 시작할 파일이 백업에 없습니다. 선택한 충돌 처리 방식에 따라 모든 파일을 다시 추출했습니다.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>모두 추출</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>이 페이지의 모든 항목 선택</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>최신 버전</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>이 폴더는 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>불러오는 중…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>계산 중…</translation>
     </message>
 </context>
 <context>

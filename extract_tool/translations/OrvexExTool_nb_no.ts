@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Utpakkingen er fullført. Er du sikker på at du vil slette .vesk-mappen «%1»?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] VESK-mappen «%3» ble ikke slettet: en annen bakgrunnsoppgave pakker fortsatt ut fra den.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Kunne ikke pakke ut data til «%5». Noen filer kunne ikke pakkes ut. Mapper: %4. Filer: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Filen det skulle fortsettes fra, finnes ikke i sikkerhetskopien; alle filene ble pakket ut på nytt etter valgt konflikthåndtering.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Pakk ut alt</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Merk alle elementene på denne siden</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Nyeste versjon</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Denne mappen er tom.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Laster inn…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>beregner…</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Uitpakken voltooid. Weet u zeker dat u de .vesk-map &quot;%1&quot; wilt verwijderen?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] De VESK-map &quot;%3&quot; is niet verwijderd: een andere achtergrondtaak pakt er nog bestanden uit.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Uitpakken van gegevens naar &quot;%5&quot; mislukt. Sommige bestanden konden niet worden uitgepakt. Mappen: %4. Bestanden: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Het bestand waarvandaan verder moest worden gegaan, staat niet in de back-up; alle bestanden zijn opnieuw uitgepakt volgens de gekozen conflictafhandeling.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Alles uitpakken</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Alle items op deze pagina aanvinken</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Nieuwste versie</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Deze map is leeg.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Laden…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>berekenen…</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Wyodrębnianie zostało ukończone. Czy na pewno chcesz usunąć folder .vesk „%1”?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] Folder VESK „%3” nie został usunięty: inne zadanie w tle nadal wyodrębnia z niego dane.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Nie udało się wyodrębnić danych do „%5”. Niektórych plików nie udało się wyodrębnić. Foldery: %4. Pliki: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Pliku, od którego miało zostać wznowione wyodrębnianie, nie ma w kopii zapasowej; wszystkie pliki zostały wyodrębnione ponownie zgodnie z wybranym sposobem rozwiązywania konfliktów.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Wyodrębnij wszystko</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Zaznacz wszystkie pozycje na tej stronie</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Najnowsza wersja</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Ten folder jest pusty.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wczytywanie…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>obliczanie…</translation>
     </message>
 </context>
 <context>

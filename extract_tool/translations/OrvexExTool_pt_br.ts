@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Extração concluída. Tem certeza de que deseja excluir a pasta .vesk &quot;%1&quot;?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] A pasta VESK &quot;%3&quot; não foi excluída: outra tarefa em segundo plano ainda está extraindo dados dela.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Falha ao extrair dados para &quot;%5&quot;. Não foi possível extrair alguns arquivos. Pastas: %4. Arquivos: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] O arquivo a partir do qual retomar não está no backup; todos os arquivos foram extraídos novamente de acordo com a política de conflitos.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Extrair tudo</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Marcar todos os itens desta página</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Versão mais recente</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Esta pasta está vazia.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Carregando…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>calculando…</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Extragere finalizată. Sigur doriți să ștergeți folderul .vesk „%1”?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] Folderul VESK „%3” nu a fost șters: o altă activitate în fundal încă extrage date din el.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Extragerea datelor în „%5” nu a reușit. Unele fișiere nu au putut fi extrase. Foldere: %4. Fișiere: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Fișierul de la care trebuia reluată extragerea nu se află în backup; toate fișierele au fost extrase din nou conform modului de tratare a conflictelor ales.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Extrage tot</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Bifați toate elementele de pe această pagină</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Cea mai nouă versiune</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Acest folder este gol.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Se încarcă…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>se calculează…</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Извлечение завершено. Удалить папку .vesk «%1»?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] Папка VESK «%3» не удалена: другая фоновая задача ещё извлекает из неё данные.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Не удалось извлечь данные в «%5». Некоторые файлы не удалось извлечь. Папок: %4. Файлов: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Файла, с которого следовало продолжить, нет в резервной копии; все файлы извлечены заново с учётом выбранного способа разрешения конфликтов.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Извлечь все</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Отметить все элементы на этой странице</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Последняя версия</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Эта папка пуста.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Загрузка…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>вычисление…</translation>
     </message>
 </context>
 <context>

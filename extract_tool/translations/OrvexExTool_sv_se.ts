@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Extraheringen är slutförd. Vill du ta bort .vesk-mappen ”%1”?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] VESK-mappen ”%3” togs inte bort: en annan bakgrundsuppgift extraherar fortfarande från den.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Det gick inte att extrahera data till ”%5”. Vissa filer kunde inte extraheras. Mappar: %4. Filer: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Filen som extraheringen skulle återupptas från finns inte i säkerhetskopian; alla filer extraherades på nytt enligt vald konflikthantering.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Extrahera alla</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Markera alla poster på den här sidan</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>Senaste versionen</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Den här mappen är tom.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Läser in…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>beräknar…</translation>
     </message>
 </context>
 <context>

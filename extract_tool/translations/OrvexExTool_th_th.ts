@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>การแตกไฟล์เสร็จสมบูรณ์ คุณแน่ใจหรือไม่ว่าต้องการลบโฟลเดอร์ .vesk &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] ไม่ได้ลบโฟลเดอร์ VESK &quot;%3&quot; เนื่องจากงานเบื้องหลังอื่นยังคงแตกไฟล์จากโฟลเดอร์นี้อยู่</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] แตกไฟล์ข้อมูลไปยัง &quot;%5&quot; ไม่สำเร็จ มีบางไฟล์ที่แตกไฟล์ไม่สำเร็จ โฟลเดอร์: %4, ไฟล์: %3</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] ไม่พบไฟล์ที่จะใช้ทำงานต่อในข้อมูลสำรอง จึงแตกไฟล์ทั้งหมดอีกครั้งตามนโยบายการจัดการไฟล์ที่ขัดแย้งกัน</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>แตกไฟล์ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>เลือกทุกรายการในหน้านี้</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>เวอร์ชันล่าสุด</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>โฟลเดอร์นี้ว่างเปล่า</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>กำลังโหลด…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>กำลังคำนวณ…</translation>
     </message>
 </context>
 <context>

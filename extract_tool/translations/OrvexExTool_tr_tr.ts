@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>Ayıklama tamamlandı. &quot;%1&quot; .vesk klasörünü silmek istediğinizden emin misiniz?</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] &quot;%3&quot; VESK klasörü silinmedi: başka bir arka plan görevi hâlâ bu klasörden ayıklama yapıyor.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] Veriler &quot;%5&quot; konumuna ayıklanamadı. Bazı dosyalar ayıklanamadı. Klasör: %4. Dosya: %3.</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] Devam edilecek dosya yedekte bulunmuyor; tüm dosyalar seçilen çakışma ilkesine göre yeniden ayıklandı.</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>Tümünü Ayıkla</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>Bu sayfadaki tüm öğeleri işaretle</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>En yeni sürüm</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Bu klasör boş.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Yükleniyor…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>hesaplanıyor…</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>提取已完成。确定要删除 .vesk 文件夹“%1”吗？</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] 未删除 VESK 文件夹“%3”：另一个后台任务仍在从中提取。</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] 将数据提取到“%5”失败。部分文件提取失败。文件夹：%4。文件：%3。</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] 要继续的文件不在备份中；已按冲突处理策略重新提取所有文件。</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>全部提取</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>勾选此页上的所有项目</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>最新版本</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>此文件夹为空。</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>正在加载…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>正在计算…</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,10 @@
         <source>Completed extraction. Are you sure you want to delete the .vesk folder &quot;%1&quot;?</source>
         <translation>擷取已完成。確定要刪除 .vesk 資料夾「%1」嗎？</translation>
     </message>
+    <message>
+        <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
+        <translation>[%1] [%2] 未刪除 VESK 資料夾「%3」：另一個背景工作仍在從中擷取。</translation>
+    </message>
 </context>
 <context>
     <name>RestoreProgressDialog</name>
@@ -561,6 +565,10 @@
     <message>
         <source>[%1] [%2] Failed to extract data to &quot;%5&quot;. Some files failed to extract. Folders: %4. Files: %3.</source>
         <translation>[%1] [%2] 將資料擷取至「%5」失敗。部分檔案擷取失敗。資料夾：%4。檔案：%3。</translation>
+    </message>
+    <message>
+        <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
+        <translation>[%1] [%2] 要繼續的檔案不在備份中；已依衝突處理原則重新擷取所有檔案。</translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,26 @@
     <message>
         <source>Extract All</source>
         <translation>全部擷取</translation>
+    </message>
+    <message>
+        <source>Check every entry on this page</source>
+        <translation>勾選此頁上的所有項目</translation>
+    </message>
+    <message>
+        <source>Newest version</source>
+        <translation>最新版本</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>此資料夾是空的。</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>正在載入…</translation>
+    </message>
+    <message>
+        <source>calculating…</source>
+        <translation>正在計算…</translation>
     </message>
 </context>
 <context>

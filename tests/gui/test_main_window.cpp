@@ -5,7 +5,10 @@
 #include "VeskMain.h"
 #include "gui_test_support.h"
 
+#include <QDirIterator>
+#include <QImage>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QtTest>
@@ -52,6 +55,43 @@ private slots:
         QVERIFY(w.jobBadge()->isHidden());
     }
 
+    // On a screen smaller than its usual size (the offscreen screen is
+    // 800x600) the window still fits, whole and on the screen.
+    void fitsTheScreen()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(area.contains(w.frameGeometry()),
+                 qPrintable(QStringLiteral("%1x%2 at %3,%4 on %5x%6")
+                                .arg(w.frameGeometry().width())
+                                .arg(w.frameGeometry().height())
+                                .arg(w.x())
+                                .arg(w.y())
+                                .arg(area.width())
+                                .arg(area.height())));
+    }
+
+    // Every picture is also drawn at twice its size (picked on high-DPI
+    // screens), from the same drawing.
+    void picturesForHighDpi()
+    {
+        Q_INIT_RESOURCE(images);
+        int pictures = 0;
+        QDirIterator it(QStringLiteral(":/images"), {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString one = it.next();
+            if (one.endsWith(QStringLiteral("@2x.png")))
+                continue;
+            ++pictures;
+            const QString two = one.chopped(4) + QStringLiteral("@2x.png");
+            QVERIFY2(QFile::exists(two), qPrintable(two));
+            QCOMPARE(QImage(two).size(), QImage(one).size() * 2);
+        }
+        QVERIFY(pictures > 0);
+    }
+
     void foldersFromALaterStart()
     {
         MainWindow w;
@@ -67,8 +107,10 @@ private slots:
         QVERIFY(waitListed(browser, m_first));
         QCOMPARE(w.pages()->currentWidget(), static_cast<QWidget *>(browser));
 
-        // The same folder again changes nothing.
+        // The same folder again changes nothing, however it is written.
         w.slotSingleApp(m_first);
+        w.slotSingleApp(m_first + QStringLiteral("/"));
+        w.slotSingleApp(QString(m_first).replace(QLatin1Char('/'), QLatin1Char('\\')));
         QTest::qWait(50);
         QCOMPARE(browser->openedPaths(), QStringList{m_first});
 
