@@ -4,8 +4,9 @@
 //   cli N    `orvex-extract restore --threads N` of the whole version, a child
 //            process (open, listing, restore)
 //   job N    the same job run by the job core in a child process of this
-//            program, with an observer that hands every report to another
-//            thread through a queue (as queued signals do in the program)
+//            program, with an observer that does what the program's restore
+//            thread does with the reports (queued progress to another thread,
+//            the job's state file rewritten at each new resume point)
 // Rounds interleave the two into fresh destination folders on the same file
 // system (the work folder's, not a memory file system); the best of five
 // counts (wall time, and CPU time, which a loaded machine disturbs less). Then the peak memory of a job over 2,000, 20,000 and 200,000 small
@@ -15,6 +16,7 @@
 // orvex-extract must be built next to this program. Folders are kept in the
 // work folder and reused by the next run.
 #include "job.h"
+#include "jobfile.h"
 #include "testkit/trellis.h"
 #include "testkit/trellis_content.h"
 
@@ -78,11 +80,14 @@ fs::path folder_for(const fs::path &work, uint64_t size, int files, const std::s
     return folder;
 }
 
-// Reports cross to another thread one by one, as queued signals do.
-class QueuedObserver : public oj::JobObserver {
+// What the program's restore thread does with the job's reports: a file's
+// progress crosses to the window thread (a queued signal) at most every
+// 200 ms, every progress snapshot crosses, failures are logged, and the
+// resume point rewrites the job's state file at most once a second.
+class ProgramObserver : public oj::JobObserver {
 public:
-    QueuedObserver()
-        : consumer_([this] {
+    explicit ProgramObserver(const fs::path &state)
+        : state_(state.string(), oj::JobState{}), consumer_([this] {
               std::unique_lock<std::mutex> lock(mu_);
               for (;;) {
                   cv_.wait(lock, [&] { return done_ || !queue_.empty(); });
@@ -93,7 +98,7 @@ public:
           })
     {
     }
-    ~QueuedObserver() override
+    ~ProgramObserver() override
     {
         {
             std::lock_guard<std::mutex> lock(mu_);
@@ -102,8 +107,30 @@ public:
         cv_.notify_all();
         consumer_.join();
     }
-    void on_file_progress(const oj::FileEvent &e) override { post(e); }
-    void on_item(const oj::ItemResult &r) override { post({r.version, r.source, r.destination, r.size, 1, 100}); }
+    void on_file_progress(const oj::FileEvent &e) override
+    {
+        const auto now = Clock::now();
+        if (now - last_ < std::chrono::milliseconds(200) && e.status == 0)
+            return;
+        last_ = now;
+        post(e);
+    }
+    void on_item(const oj::ItemResult &r) override
+    {
+        if (r.outcome == oj::Outcome::Failed)
+            post({r.version, r.source, r.destination, r.size, 1, 100});
+    }
+    void on_progress(const oj::ProgressSnapshot &) override { post({}); }
+    void on_resume_point(const oj::ResumePoint &p) override
+    {
+        point_ = p;
+        const auto now = Clock::now();
+        if (now - last_point_ < std::chrono::seconds(1))
+            return;
+        last_point_ = now;
+        write_resume_point();
+    }
+    void write_resume_point() { state_.set_resume_point(point_.version, point_.path); }
 
 private:
     void post(const oj::FileEvent &e)
@@ -112,6 +139,10 @@ private:
         queue_.push_back(e);
         cv_.notify_one();
     }
+    oj::JobStateFile state_;
+    Clock::time_point last_{};
+    Clock::time_point last_point_{};
+    oj::ResumePoint point_;
     std::mutex mu_;
     std::condition_variable cv_;
     std::deque<oj::FileEvent> queue_;
@@ -134,9 +165,10 @@ int run_job_child(const fs::path &folder, const fs::path &dest, unsigned session
     all.dest_folder = dest.string();
     oj::JobOptions opt;
     opt.sessions = sessions;
-    QueuedObserver obs;
+    ProgramObserver obs(fs::path(dest).parent_path() / "Job1.jobs");
     auto more = [&](std::unique_ptr<oj::Archive> &out) { return oj::open_archive(req, out); };
     oj::Summary s = oj::run_job(*first, more, {all}, opt, obs);
+    obs.write_resume_point();
     return s.counters.failed == 0 ? 0 : 1;
 }
 

@@ -25,6 +25,7 @@ using Clock = std::chrono::steady_clock;
 
 // The job row needs no more than a few updates a second.
 constexpr std::chrono::milliseconds kProgressEvery{200};
+constexpr std::chrono::milliseconds kResumePointEvery{1000};
 
 const char *const kTool = "Orvex Extract Tool";
 
@@ -107,8 +108,28 @@ public:
             emit m_t.fileRestoredSignal(qs(r.destination));
     }
 
+    // The point moves with every file; writing it at most once a second
+    // costs the restore nothing, and a point that lags is still safe: files
+    // after it are complete under their names or not there at all, and the
+    // resumed job treats them by its rules.
     void on_resume_point(const oj::ResumePoint &p) override
     {
+        m_point = p;
+        m_hasPoint = true;
+        const Clock::time_point t = Clock::now();
+        if (m_pointWritten && t - m_lastPoint < kResumePointEvery)
+            return;
+        m_pointWritten = true;
+        m_lastPoint = t;
+        writeResumePoint();
+    }
+
+    void writeResumePoint()
+    {
+        if (!m_hasPoint)
+            return;
+        m_hasPoint = false;
+        const oj::ResumePoint &p = m_point;
         if (m_t.m_state && !m_t.m_state->set_resume_point(p.version, p.path) && !m_stateWarned) {
             m_stateWarned = true;
             m_t.logLine(Logger::Warning, QStringLiteral("[%1] [%2] %3")
@@ -148,6 +169,10 @@ private:
     bool m_emitted = false;
     Clock::time_point m_lastEmit;
     bool m_stateWarned = false;
+    oj::ResumePoint m_point;
+    bool m_hasPoint = false;
+    bool m_pointWritten = false;
+    Clock::time_point m_lastPoint;
 };
 
 RestoreVeskFileListThread::RestoreVeskFileListThread(const QString &sourcePath, QVector<VeskItemInfo> items,
@@ -322,6 +347,7 @@ void RestoreVeskFileListThread::runJob(oj::Archive &archive)
         summary.stopped = m_stop.load();
     }
     observer.flush();
+    observer.writeResumePoint();
     {
         QMutexLocker lock(&m_summaryMutex);
         m_summary = summary;
