@@ -110,7 +110,7 @@ public:
     void on_file_progress(const oj::FileEvent &e) override
     {
         const auto now = Clock::now();
-        if (now - last_ < std::chrono::milliseconds(200) && e.status == 0)
+        if (now - last_ < std::chrono::milliseconds(200))
             return;
         last_ = now;
         post(e);
