@@ -6,11 +6,12 @@
 //   job N    the same job run by the job core in a child process of this
 //            program, with an observer that does what the program's restore
 //            thread does with the reports (queued progress to another thread,
-//            the job's state file rewritten at each new resume point)
+//            the job's state file rewritten as the resume point moves)
 // Rounds interleave the two into fresh destination folders on the same file
 // system (the work folder's, not a memory file system); the best of five
-// counts (wall time, and CPU time, which a loaded machine disturbs less). Then the peak memory of a job over 2,000, 20,000 and 200,000 small
-// files, which must not grow with the number of files.
+// counts, for wall time and for CPU time (which a loaded machine disturbs
+// less). Then the peak memory of a job over 2,000, 20,000 and 200,000 small
+// files, which must not grow with the number of files beyond the spill batch.
 //
 // Usage: bench_job [size (1G)] [files (2000)] [work folder (./bench-job)]
 // orvex-extract must be built next to this program. Folders are kept in the
