@@ -45,14 +45,14 @@ ExportRanges absent_ranges()
     return r;
 }
 
-// The chunks of a deduplicated file as its spec lays them out.
-std::vector<PlannedChunk> plan_chunks(const std::vector<uint8_t> &bytes, const DedupSpec &spec)
+// The chunks of a deduplicated file as its layout places them.
+std::vector<PlannedChunk> plan_chunks(const std::vector<uint8_t> &bytes, const DedupLayout &layout)
 {
-    std::vector<PlannedChunk> chunks = split_into_chunks(bytes, spec.min_chunk, spec.max_chunk, spec.chunk_seed);
+    std::vector<PlannedChunk> chunks = split_into_chunks(bytes, layout.min_chunk, layout.max_chunk, layout.chunk_seed);
     for (size_t i = 1; i < chunks.size(); ++i) {
-        if (spec.repeat_every > 0 && (i + 1) % static_cast<size_t>(spec.repeat_every) == 0)
+        if (layout.repeat_every > 0 && (i + 1) % static_cast<size_t>(layout.repeat_every) == 0)
             chunks[i].plain = chunks[i - 1].plain;
-        if (spec.hole_every > 0 && (i + 1) % static_cast<size_t>(spec.hole_every) == 0)
+        if (layout.hole_every > 0 && (i + 1) % static_cast<size_t>(layout.hole_every) == 0)
             chunks[i].hole = true;
     }
     return chunks;
@@ -179,11 +179,11 @@ int64_t ContainerWriter::add_stored(int64_t parent, const std::string &name, con
 }
 
 int64_t ContainerWriter::add_dedup(int64_t parent, const std::string &name, const std::vector<uint8_t> &bytes,
-                                   int64_t mtime, const DedupSpec &spec)
+                                   int64_t mtime, const DedupLayout &layout)
 {
     State &st = *state_;
-    std::vector<PlannedChunk> chunks = plan_chunks(bytes, spec);
-    BackupWriter &vaults = st.group(spec.group, options_);
+    std::vector<PlannedChunk> chunks = plan_chunks(bytes, layout);
+    BackupWriter &vaults = st.group(layout.group, options_);
     const fs::path desc = st.stage_file(".ovd");
     WrittenFile wf;
     vaults.begin_file(desc, true);
@@ -191,8 +191,8 @@ int64_t ContainerWriter::add_dedup(int64_t parent, const std::string &name, cons
         vaults.add_chunk(c);
     wf = vaults.end_file();
     std::vector<DescriptorRow> rows = wf.rows;
-    if (spec.edit_rows)
-        spec.edit_rows(rows);
+    if (layout.edit_rows)
+        layout.edit_rows(rows);
 
     // The file: every chunk's bytes (holes included: the sparse part holds
     // them), then the tail.
@@ -200,8 +200,8 @@ int64_t ContainerWriter::add_dedup(int64_t parent, const std::string &name, cons
     for (const PlannedChunk &c : chunks)
         content.insert(content.end(), c.plain.begin(), c.plain.end());
     const uint64_t covered = content.size();
-    std::vector<uint8_t> tail = spec.tail_in_sparse ? make_bytes(spec.chunk_seed + 99, spec.tail, Content::Text)
-                                                    : std::vector<uint8_t>(spec.tail, 0);
+    std::vector<uint8_t> tail = layout.tail_in_sparse ? make_bytes(layout.chunk_seed + 99, layout.tail, Content::Text)
+                                                    : std::vector<uint8_t>(layout.tail, 0);
     content.insert(content.end(), tail.begin(), tail.end());
 
     ExportEntry e;
@@ -221,7 +221,7 @@ int64_t ContainerWriter::add_dedup(int64_t parent, const std::string &name, cons
         }
         at += c.plain.size();
     }
-    if (spec.tail_in_sparse && !tail.empty()) {
+    if (layout.tail_in_sparse && !tail.empty()) {
         image.resize(covered, 0);
         image.insert(image.end(), tail.begin(), tail.end());
     }
@@ -234,22 +234,22 @@ int64_t ContainerWriter::add_dedup(int64_t parent, const std::string &name, cons
     }
 
     DescriptorHeader hdr;
-    hdr.cmp_algo = kGroupCodec[spec.group];
-    hdr.min_chunksize = spec.min_chunk;
-    hdr.max_chunksize = spec.max_chunk;
+    hdr.cmp_algo = kGroupCodec[layout.group];
+    hdr.min_chunksize = layout.min_chunk;
+    hdr.max_chunksize = layout.max_chunk;
     hdr.filesize = content.size();
     hdr.mtime = mtime;
     for (const DescriptorRow &r : rows)
         hdr.cksum += r.vid >= 0 ? r.sig : 0;
     const std::string wal = desc.string() + "-wal", shm = desc.string() + "-shm";
-    if (spec.journal == Journal::None) {
+    if (layout.journal == Journal::None) {
         write_descriptor(desc, hdr, rows);
         std::tie(e.ranges.descriptor_offset, e.ranges.descriptor_size) = st.embed(desc, VESK_COMPRESS_NONE);
     } else {
         LiveDescriptor live(desc, hdr, rows, rows.size() / 2);
         std::tie(e.ranges.descriptor_offset, e.ranges.descriptor_size) = st.embed(desc, VESK_COMPRESS_NONE);
         std::tie(e.ranges.descriptor_wal_offset, e.ranges.descriptor_wal_size) = st.embed(wal, VESK_COMPRESS_NONE);
-        if (spec.journal == Journal::WalAndShm)
+        if (layout.journal == Journal::WalAndShm)
             std::tie(e.ranges.descriptor_shm_offset, e.ranges.descriptor_shm_size) =
                 st.embed(shm, VESK_COMPRESS_NONE);
     }
@@ -378,23 +378,23 @@ std::vector<Expected> write_sample(const fs::path &file, uint64_t seed)
     shared.insert(shared.end(), more.begin(), more.end());
     w.add_dedup(data, "shares chunks.bin", shared, t0 + 21);
 
-    DedupSpec wal;
+    DedupLayout wal;
     wal.journal = Journal::WalAndShm;
     w.add_dedup(data, "wal.bin", make_bytes(seed + 4, 200000, Content::Mixed), t0 + 22, wal);
     wal.journal = Journal::WalOnly;
     w.add_dedup(data, "wal only.bin", make_bytes(seed + 5, 120000, Content::Mixed), t0 + 23, wal);
 
-    DedupSpec other;
+    DedupLayout other;
     other.group = 1;
     other.repeat_every = 4;
     w.add_dedup(data, "other group.bin", make_bytes(seed + 6, 150000, Content::Text), t0 + 24, other);
 
-    DedupSpec sparse;
+    DedupLayout sparse;
     sparse.hole_every = 3;
     sparse.tail = 5000;
     sparse.tail_in_sparse = true;
     w.add_dedup(data, "sparse.bin", make_bytes(seed + 7, 180000, Content::Mixed), t0 + 25, sparse);
-    DedupSpec tail;
+    DedupLayout tail;
     tail.tail = 70000;
     w.add_dedup(data, "tail.bin", make_bytes(seed + 8, 100000, Content::Mixed), t0 + 26, tail);
 
@@ -418,20 +418,20 @@ std::vector<Expected> write_bulk(const fs::path &file, const BulkOptions &o, std
     for (int i = 0; i < folders; ++i)
         dirs.push_back(w.add_dir(ContainerWriter::kRoot, "folder " + std::to_string(i), 1700000000 + i));
     const uint64_t per_file = std::max<uint64_t>(1, o.size / static_cast<uint64_t>(o.files));
-    DedupSpec spec;
-    spec.min_chunk = 48 * 1024;
-    spec.max_chunk = 80 * 1024;
+    DedupLayout layout;
+    layout.min_chunk = 48 * 1024;
+    layout.max_chunk = 80 * 1024;
     for (int i = 0; i < o.files; ++i) {
         const std::string name = "file " + std::to_string(i) + ".bin";
         const int64_t dir = dirs[static_cast<size_t>(i % folders)];
         std::vector<uint8_t> bytes = make_bytes(o.seed + static_cast<uint64_t>(i), per_file, Content::Mixed);
         if (!o.originals.empty())
             write_file(o.originals / ("folder " + std::to_string(i % folders)) / name, bytes);
-        spec.chunk_seed = o.seed + static_cast<uint64_t>(i);
+        layout.chunk_seed = o.seed + static_cast<uint64_t>(i);
         if (o.stored)
             w.add_stored(dir, name, bytes, 1700000100 + i);
         else
-            w.add_dedup(dir, name, bytes, 1700000100 + i, spec);
+            w.add_dedup(dir, name, bytes, 1700000100 + i, layout);
     }
     w.finish();
     if (vaults)

@@ -85,7 +85,7 @@ TEST(VeskHostile, RangesOutsideTheContainerFailTheirEntryOnly)
     };
     {
         tv::ContainerWriter w(file);
-        tv::DedupSpec journal;
+        tv::DedupLayout journal;
         journal.journal = tv::Journal::WalAndShm;
         journal.hole_every = 3;
         for (const auto &[name, edit] : edits) {
@@ -95,7 +95,7 @@ TEST(VeskHostile, RangesOutsideTheContainerFailTheirEntryOnly)
             edit(w.row(ino));
         }
         // A vault whose range lies outside fails every file with chunks there.
-        tv::DedupSpec other;
+        tv::DedupLayout other;
         other.group = 1;
         w.add_dedup(tv::ContainerWriter::kRoot, "in a vault past the end", some_bytes(7, 30000), 0, other);
         w.override_vault(2, 1, far, 4096);
@@ -147,14 +147,14 @@ TEST(VeskHostile, DescriptorRowsMustRebuildTheFileExactly)
         tv::ContainerWriter w(file);
         // Group 1 shares the vault numbers of group 0: a row that names the
         // wrong group must not be served by the other's vault.
-        tv::DedupSpec other;
+        tv::DedupLayout other;
         other.group = 1;
         other.chunk_seed = 5; // chunks of other sizes
         w.add_dedup(tv::ContainerWriter::kRoot, "other group", some_bytes(9, 30000), 0, other);
         for (const auto &[name, edit] : edits) {
-            tv::DedupSpec spec;
-            spec.edit_rows = edit;
-            w.add_dedup(tv::ContainerWriter::kRoot, name, some_bytes(10, 40000), 0, spec);
+            tv::DedupLayout layout;
+            layout.edit_rows = edit;
+            w.add_dedup(tv::ContainerWriter::kRoot, name, some_bytes(10, 40000), 0, layout);
         }
         w.finish();
     }
@@ -170,10 +170,10 @@ TEST(VeskHostile, ASparsePartLargerThanItsFileFails)
     const fs::path file = dir / "c.vesk";
     {
         tv::ContainerWriter w(file);
-        tv::DedupSpec spec;
-        spec.tail = 5000;
-        spec.tail_in_sparse = true;
-        int64_t ino = w.add_dedup(tv::ContainerWriter::kRoot, "sparse", some_bytes(11, 30000), 0, spec);
+        tv::DedupLayout layout;
+        layout.tail = 5000;
+        layout.tail_in_sparse = true;
+        int64_t ino = w.add_dedup(tv::ContainerWriter::kRoot, "sparse", some_bytes(11, 30000), 0, layout);
         w.row(ino).size -= 5000; // the rows still fit, the sparse part does not
         w.finish();
     }

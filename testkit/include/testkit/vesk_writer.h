@@ -25,7 +25,7 @@ namespace orvex::testkit::vesk {
 // write-ahead log holding half the rows, with or without the "-shm" index.
 enum class Journal { None, WalAndShm, WalOnly };
 
-struct DedupSpec {
+struct DedupLayout {
     uint32_t min_chunk = 4096;
     uint32_t max_chunk = 16384;
     uint64_t chunk_seed = 1; // files with a common prefix share their first chunks
@@ -77,7 +77,7 @@ public:
     int64_t add_stored(int64_t parent, const std::string &name, const std::vector<uint8_t> &bytes,
                        int64_t mtime = 0);
     int64_t add_dedup(int64_t parent, const std::string &name, const std::vector<uint8_t> &bytes,
-                      int64_t mtime = 0, const DedupSpec &spec = {});
+                      int64_t mtime = 0, const DedupLayout &layout = {});
     int64_t add_link(int64_t parent, const std::string &name, const std::string &target, int64_t mtime = 0);
     int64_t add_special(int64_t parent, const std::string &name, int filetype, int64_t mtime = 0);
     // The export database row of an entry added above, to change before
