@@ -53,7 +53,54 @@ int folderCallback(void *, int, const char *, trellis_vesk_item *item, void *use
     return (*ctx->fn)(e) ? 0 : 1;
 }
 
+ArchiveSession::PathEntry pathEntry(const trellis_vesk_entry &e)
+{
+    return {e.version_id, QString::fromUtf8(e.path), e.size, e.mtime, e.type == TRELLIS_VESK_DIR};
+}
+
+struct FindCtx {
+    const std::function<bool(const ArchiveSession::PathEntry &)> *fn;
+};
+
+int findCallback(void *, const trellis_vesk_entry *entry, void *user_data)
+{
+    auto *ctx = static_cast<FindCtx *>(user_data);
+    return (*ctx->fn)(pathEntry(*entry)) ? 0 : 1;
+}
+
+struct StepCtx {
+    const std::function<bool(const ArchiveSession::Step &)> *fn;
+};
+
+int stepCallback(void *, const trellis_vesk_change_item *item, void *user_data)
+{
+    auto *ctx = static_cast<StepCtx *>(user_data);
+    return (*ctx->fn)(ArchiveSession::Step{item->change, item->timestamp, pathEntry(item->entry)}) ? 0 : 1;
+}
+
 } // namespace
+
+int ArchiveSession::find(int versionId, const QString &pattern, bool ignoreCase,
+                         const std::function<bool(const PathEntry &)> &onMatch)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_handle)
+        return -999;
+    FindCtx ctx{&onMatch};
+    const QByteArray p = pattern.toUtf8();
+    return trellis_vesk_find(m_handle, versionId, p.constData(), ignoreCase ? TRELLIS_VESK_FIND_NOCASE : 0,
+                             findCallback, &ctx);
+}
+
+int ArchiveSession::history(const QString &path, const std::function<bool(const Step &)> &onStep)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_handle)
+        return -999;
+    StepCtx ctx{&onStep};
+    const QByteArray p = path.toUtf8();
+    return trellis_vesk_history(m_handle, p.constData(), stepCallback, &ctx);
+}
 
 int ArchiveSession::listVersions(const std::function<bool(const Version &)> &onVersion)
 {

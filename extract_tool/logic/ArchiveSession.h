@@ -32,6 +32,19 @@ public:
         qint64 mtime;
         bool isFolder;
     };
+    // An entry found by a search or one step of a file's history.
+    struct PathEntry {
+        int versionId = -1;
+        QString path; // catalogue form, "\\docs\\a.txt"
+        qint64 size = 0;
+        qint64 mtime = 0;
+        bool isFolder = false;
+    };
+    struct Step {
+        int change = 0;     // a trellis_vesk_change: 0 added, 1 changed, 2 unchanged, 3 deleted
+        qint64 timestamp = 0; // start time of the step's version
+        PathEntry entry;    // for a deletion: the state the entry had before it went
+    };
     struct Stat {
         qint64 folders = 0;
         qint64 files = 0;
@@ -42,6 +55,11 @@ public:
     int listVersions(const std::function<bool(const Version &)> &onVersion);
     int listFolder(int versionId, const QString &path, const std::function<bool(const Entry &)> &onEntry);
     int statSum(int versionId, const QString &path, Stat *out);
+    // Names matching the glob `pattern` in one version, or in every finished
+    // version with versionId -1 (once per added or changed state).
+    int find(int versionId, const QString &pattern, bool ignoreCase, const std::function<bool(const PathEntry &)> &onMatch);
+    // Each finished version in which `path` exists, and where it went.
+    int history(const QString &path, const std::function<bool(const Step &)> &onStep);
     int close();
 
 private:

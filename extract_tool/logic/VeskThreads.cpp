@@ -1,6 +1,7 @@
 #include "VeskThreads.h"
 
 #include "AppPaths.h"
+#include "SearchLogic.h"
 #include "trellis_vesk.h"
 
 #include <QDateTime>
@@ -278,6 +279,76 @@ void StatVeskFileListThread::run()
     }
     emit resultReady(QStringLiteral("OK"));
     emit statFinshed();
+}
+
+// ---- FindVeskFileThread / HistoryVeskFileThread ----
+
+FindVeskFileThread::FindVeskFileThread(ArchiveSessionPtr session, int versionId, const QString &pattern,
+                                       bool ignoreCase, int limit, QObject *parent)
+    : QThread(parent), m_session(std::move(session)), m_versionId(versionId), m_pattern(pattern),
+      m_ignoreCase(ignoreCase), m_limit(limit)
+{
+}
+
+std::vector<VeskItemInfo> FindVeskFileThread::takeMatches()
+{
+    QMutexLocker lock(&m_mutex);
+    return std::move(m_matches);
+}
+
+void FindVeskFileThread::run()
+{
+    std::vector<VeskItemInfo> matches;
+    const int ret = m_session->find(m_versionId, m_pattern, m_ignoreCase, [&](const ArchiveSession::PathEntry &e) {
+        if (m_stop.load())
+            return false;
+        if (static_cast<int>(matches.size()) >= m_limit) {
+            m_truncated.store(true);
+            return false;
+        }
+        matches.push_back(SearchLogic::itemFor(e));
+        return true;
+    });
+    if (ret != 0)
+        qDebug().noquote() << QStringLiteral("FindVeskFileThread trellis_vesk_find fail ret = %1, version: %2")
+                                  .arg(ret)
+                                  .arg(m_versionId);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_matches = std::move(matches);
+    }
+    m_result.store(ret);
+    emit searchFinished();
+}
+
+HistoryVeskFileThread::HistoryVeskFileThread(ArchiveSessionPtr session, const QString &path, QObject *parent)
+    : QThread(parent), m_session(std::move(session)), m_path(path)
+{
+}
+
+std::vector<ArchiveSession::Step> HistoryVeskFileThread::takeSteps()
+{
+    QMutexLocker lock(&m_mutex);
+    return std::move(m_steps);
+}
+
+void HistoryVeskFileThread::run()
+{
+    std::vector<ArchiveSession::Step> steps;
+    const int ret = m_session->history(m_path, [&](const ArchiveSession::Step &s) {
+        steps.push_back(s);
+        return !m_stop.load();
+    });
+    if (ret != 0)
+        qDebug().noquote() << QStringLiteral("HistoryVeskFileThread trellis_vesk_history fail ret = %1, path: %2")
+                                  .arg(ret)
+                                  .arg(m_path);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_steps = std::move(steps);
+    }
+    m_result.store(ret);
+    emit historyFinished();
 }
 
 // ---- CleanTempFileThread ----

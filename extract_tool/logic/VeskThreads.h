@@ -141,6 +141,68 @@ private:
     std::vector<Result> m_results;
 };
 
+// One search of names through the shared session. Keeps at most `limit`
+// matches and stops the library once one more turns up (so a "*" over a
+// huge folder ends early and frees the session for the listing). A search
+// that is superseded is stopped with requestStop(); its results are never
+// taken.
+class FindVeskFileThread : public QThread {
+    Q_OBJECT
+public:
+    // `versionId` -1: every finished version.
+    FindVeskFileThread(ArchiveSessionPtr session, int versionId, const QString &pattern, bool ignoreCase, int limit,
+                       QObject *parent = nullptr);
+    void requestStop() { m_stop.store(true); }
+    // GUI thread, after searchFinished.
+    std::vector<VeskItemInfo> takeMatches();
+    int result() const { return m_result.load(); }
+    // More matches exist than were kept.
+    bool truncated() const { return m_truncated.load(); }
+    int versionId() const { return m_versionId; }
+
+signals:
+    void searchFinished();
+
+protected:
+    void run() override;
+
+private:
+    ArchiveSessionPtr m_session;
+    int m_versionId;
+    QString m_pattern;
+    bool m_ignoreCase;
+    int m_limit;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_result{0};
+    std::atomic<bool> m_truncated{false};
+    QMutex m_mutex;
+    std::vector<VeskItemInfo> m_matches;
+};
+
+// The history of one path through the shared session.
+class HistoryVeskFileThread : public QThread {
+    Q_OBJECT
+public:
+    HistoryVeskFileThread(ArchiveSessionPtr session, const QString &path, QObject *parent = nullptr);
+    void requestStop() { m_stop.store(true); }
+    std::vector<ArchiveSession::Step> takeSteps();
+    int result() const { return m_result.load(); }
+
+signals:
+    void historyFinished();
+
+protected:
+    void run() override;
+
+private:
+    ArchiveSessionPtr m_session;
+    QString m_path;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_result{0};
+    QMutex m_mutex;
+    std::vector<ArchiveSession::Step> m_steps;
+};
+
 class CleanTempFileThread : public QThread {
     Q_OBJECT
 public:
