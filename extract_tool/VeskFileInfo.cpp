@@ -8,6 +8,7 @@
 #include "Hcommon/QUserListCtrlCheckBox.h"
 #include "JobLogic.h"
 #include "RestoreJobManager.h"
+#include "SearchPanel.h"
 #include "VeskOpener.h"
 
 #include <QComboBox>
@@ -157,6 +158,7 @@ void VeskFileInfo::buildUi()
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setShowGrid(false);
     m_table->setSortingEnabled(false);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_table->setIconSize(QSize(32, 32));
     m_table->setColumnWidth(0, 48);
     m_table->setColumnWidth(1, 390);
@@ -220,12 +222,18 @@ void VeskFileInfo::buildUi()
     m_table->installEventFilter(this);
     m_tree->installEventFilter(this);
 
+    // The folder's entries, or (while a search is shown) its matches.
+    auto *browserPart = new QWidget(this);
+    auto *bl = new QVBoxLayout(browserPart);
+    bl->setContentsMargins(0, 0, 0, 0);
+    bl->addWidget(m_pathLabel);
+    bl->addWidget(m_table, 1);
+    bl->addLayout(paging);
+
     auto *right = new QWidget(this);
     auto *rl = new QVBoxLayout(right);
     rl->setContentsMargins(8, 0, 8, 6);
-    rl->addWidget(m_pathLabel);
-    rl->addWidget(m_table, 1);
-    rl->addLayout(paging);
+    buildSearch(browserPart, rl);
     rl->addLayout(summary);
 
     auto *split = new QSplitter(Qt::Horizontal, this);
@@ -257,6 +265,7 @@ void VeskFileInfo::buildUi()
     connect(m_tree, &QTreeWidget::customContextMenuRequested, this, &VeskFileInfo::folderTreeContextMenu);
     connect(m_table, &QTableWidget::cellClicked, this, &VeskFileInfo::fileListWidgetCellClicked);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &VeskFileInfo::fileListWidgetCellDoubleClicked);
+    connect(m_table, &QTableWidget::customContextMenuRequested, this, &VeskFileInfo::fileListContextMenu);
     connect(m_header, &CheckBoxHeader::checkBoxClicked, this, &VeskFileInfo::headerCheckboxChanged);
     connect(m_header, &QHeaderView::sectionClicked, this, &VeskFileInfo::headerSectionClicked);
     connect(m_first, &QPushButton::clicked, this, &VeskFileInfo::firstPage);
@@ -281,6 +290,7 @@ void VeskFileInfo::updateLanguage()
         box->setToolTip(tr("Check every entry on this page"));
     if (m_current)
         m_sourceLabel->setText(tr("Source: %1").arg(VeskOpener::displayName(m_current->path)));
+    updateSearchTexts();
     for (QTreeWidgetItem *item : qAsConst(m_treeItems))
         if (m_current && m_current->model.limitReached(infoOf(item)->key()))
             item->setToolTip(0, tr("Only the first 100,000 folders are displayed."));
@@ -377,6 +387,7 @@ void VeskFileInfo::switchTo(Opened *folder, bool force)
     m_pendingTargets.clear();
     m_pendingInitial = false;
     m_selectAfterListing.clear();
+    leaveSearch(); // the matches belong to the folder we leave
     m_current = folder;
     if (m_current && !m_current->initialDone)
         m_current->initialRequested = false;
@@ -451,6 +462,7 @@ void VeskFileInfo::closeShownFolder()
     if (!m_current)
         return;
     Opened *closing = m_current;
+    leaveSearch();
     queryCancel();
     m_current = nullptr;
     closing->session->close();
@@ -1015,6 +1027,11 @@ BrowserLogic::SelectionCounts VeskFileInfo::selectionCounts() const
 
 void VeskFileInfo::updateSummary()
 {
+    if (isSearchShown()) {
+        updateSearchSummary();
+        return;
+    }
+    m_sizeLabel->show();
     m_extract->setEnabled(m_current && !m_current->checked.isEmpty());
     const BrowserLogic::SelectionCounts c = selectionCounts();
     m_selectedLabel->setText(tr("Selected: %1 Folders, %2 Files").arg(highlight(c.folders), highlight(c.files)));
@@ -1125,7 +1142,10 @@ void VeskFileInfo::showOpenFileWindow()
 
 void VeskFileInfo::showExtractFileWindow()
 {
-    startExtraction(false);
+    if (isSearchShown())
+        extractMatches();
+    else
+        startExtraction(false);
 }
 
 void VeskFileInfo::extractActionClicked(bool)
@@ -1272,6 +1292,19 @@ bool VeskFileInfo::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize && watched == m_table->viewport())
         m_stateLabel->setGeometry(m_table->viewport()->rect());
+    if (event->type() == QEvent::KeyPress && watched == m_searchEdit) {
+        // Escape leaves the search; Down moves into the matches.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Escape) {
+            leaveSearch();
+            m_table->setFocus();
+            return true;
+        }
+        if (key == Qt::Key_Down && isSearchShown()) {
+            m_searchPanel->view()->setFocus();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && (watched == m_table || watched == m_tree)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (handleKey(watched, key->key(), key->modifiers()))

@@ -23,6 +23,10 @@
 #include <vector>
 
 class CheckBoxHeader;
+class FileVersionsDialog;
+class SearchPanel;
+class QCheckBox;
+class QStackedWidget;
 class ExtractionFlow;
 class RestoreJobManager;
 class QComboBox;
@@ -32,6 +36,7 @@ class QPushButton;
 class QTableWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QVBoxLayout;
 
 class VeskFileInfo : public QWidget {
     Q_OBJECT
@@ -82,6 +87,21 @@ public:
     // Shows a folder's entries from page 1, listing it first when needed.
     void showEntries(const QString &key);
     void setPageSize(qint64 size);
+
+    // Search over the shown folder: the field (Ctrl+F), the "all versions"
+    // switch, and the matches shown instead of the folder's entries.
+    QLineEdit *searchField() const { return m_searchEdit; }
+    QCheckBox *allVersionsBox() const { return m_allVersions; }
+    QPushButton *searchButton() const { return m_searchButton; }
+    SearchPanel *searchPanel() const { return m_searchPanel; }
+    bool isSearchShown() const;
+    // Searches the text of the field (in the shown version, or in every
+    // version with the switch on).
+    void startSearch();
+    // Back to the folder's entries; a running search is dropped.
+    void leaveSearch();
+    // Opens "Versions of this file" for a file entry.
+    FileVersionsDialog *showFileVersions(const VeskItemInfo &file);
 
 signals:
     void updateLanguageSignal();
@@ -160,6 +180,13 @@ private:
     VeskItemInfo *rowItem(int row) const;
     void retire(QThread *thread);
     void startExtraction(bool all);
+    void extractMatches();
+    void extractVersion(const VeskItemInfo &item);
+    void fileListContextMenu(QPoint pos);
+    void buildSearch(QWidget *browserPart, QVBoxLayout *right);
+    void updateSearchTexts();
+    void updateSearchSummary();
+    int shownVersion() const;
     void openFileFromTable(const VeskItemInfo &info);
 
     std::vector<std::unique_ptr<Opened>> m_folders;
@@ -204,4 +231,9 @@ private:
     QLabel *m_sizeLabel = nullptr;
     QLabel *m_pathLabel = nullptr;
     QLabel *m_stateLabel = nullptr;
+    QLineEdit *m_searchEdit = nullptr;
+    QCheckBox *m_allVersions = nullptr;
+    QPushButton *m_searchButton = nullptr;
+    QStackedWidget *m_rightStack = nullptr;
+    SearchPanel *m_searchPanel = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "VeskFileInfo.h"
 #include "VeskMain.h"
 #include "gui_test_support.h"
+#include "widget_test_support.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -28,32 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ScriptedFlow : public ExtractionFlow {
-public:
-    using ExtractionFlow::ExtractionFlow;
-    QStringList targets;
-    int policy = 0;
-    qint64 estimate = -1;
-    int sameFolder = 0, failed = 0, tooMany = 0;
-    QStringList opened;
-
-    void showTooManyJobs() override { ++tooMany; }
-
-protected:
-    bool confirmEstimate(qint64 size) override
-    {
-        estimate = size;
-        return true;
-    }
-    QString chooseTarget(const QString &) override { return targets.isEmpty() ? QString() : targets.takeFirst(); }
-    void showSameFolder() override { ++sameFolder; }
-    void showUnwritable() override { QFAIL("the destination is writable"); }
-    bool confirmUnknownSpace() override { return true; }
-    void showNotEnoughSpace() override { QFAIL("there is space enough"); }
-    int choosePolicy() override { return policy; }
-    void showExtractFailed() override { ++failed; }
-    void openFile(const QString &path) override { opened << path; }
-};
+using guitest::ScriptedFlow;
 
 VeskItemInfo *rowInfo(QTableWidget *t, int row)
 {

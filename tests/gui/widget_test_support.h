@@ -2,6 +2,8 @@
 // catching the web pages it would open in the user's browser.
 #pragma once
 
+#include "ExtractionFlow.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
@@ -10,6 +12,7 @@
 #include <QObject>
 #include <QTimer>
 #include <QUrl>
+#include <QtTest>
 
 namespace guitest {
 
@@ -50,6 +53,35 @@ public:
 
 public slots:
     void open(const QUrl &url) { urls.append(url); }
+};
+
+// The questions of an extraction answered from a script: the targets in
+// turn, one policy, and what was asked and opened kept for the test.
+class ScriptedFlow : public ExtractionFlow {
+public:
+    using ExtractionFlow::ExtractionFlow;
+    QStringList targets;
+    int policy = 0;
+    qint64 estimate = -1;
+    int sameFolder = 0, failed = 0, tooMany = 0;
+    QStringList opened;
+
+    void showTooManyJobs() override { ++tooMany; }
+
+protected:
+    bool confirmEstimate(qint64 size) override
+    {
+        estimate = size;
+        return true;
+    }
+    QString chooseTarget(const QString &) override { return targets.isEmpty() ? QString() : targets.takeFirst(); }
+    void showSameFolder() override { ++sameFolder; }
+    void showUnwritable() override { QFAIL("the destination is writable"); }
+    bool confirmUnknownSpace() override { return true; }
+    void showNotEnoughSpace() override { QFAIL("there is space enough"); }
+    int choosePolicy() override { return policy; }
+    void showExtractFailed() override { ++failed; }
+    void openFile(const QString &path) override { opened << path; }
 };
 
 } // namespace guitest
