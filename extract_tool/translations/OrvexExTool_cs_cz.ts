@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>přidáno</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>změněno</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>beze změny</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>odstraněno</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Verze tohoto souboru nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Čas verze</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Hledání…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Hledání nelze dokončit.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Žádné výsledky.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>Zobrazuje se prvních %1 výsledků. Upřesněte hledání, abyste viděli ostatní. Zaškrtnuto: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Výsledky: %1. Zaškrtnuto: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Složka</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>počítá se…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Verze tohoto souboru</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Hledat podle názvu (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Všechny verze</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Åbn</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>tilføjet</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>ændret</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>uændret</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>slettet</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Versionerne af denne fil kunne ikke læses.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Versionens tidspunkt</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Søger…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Søgningen kunne ikke gennemføres.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Ingen resultater.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>De første %1 resultater vises. Afgræns søgningen for at se de øvrige. Markeret: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Resultater: %1. Markeret: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Mappe</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>beregner…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Versioner af denne fil</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Søg efter navn (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Alle versioner</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Søg</translation>
     </message>
 </context>
 <context>

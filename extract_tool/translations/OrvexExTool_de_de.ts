@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugefügt</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>gelöscht</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Die Versionen dieser Datei konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Zeitpunkt der Version</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Die Suche konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Keine Treffer.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>Die ersten %1 Treffer werden angezeigt. Verfeinern Sie die Suche, um die übrigen zu sehen. Markiert: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Treffer: %1. Markiert: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>wird berechnet…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Versionen dieser Datei</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Nach Namen suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Alle Versionen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>

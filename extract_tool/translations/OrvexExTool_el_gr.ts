@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Άνοιγμα</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>προστέθηκε</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>άλλαξε</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>αμετάβλητο</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>διαγράφηκε</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση των εκδόσεων αυτού του αρχείου.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Έκδοση</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Χρόνος έκδοσης</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Αναζήτηση…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Δεν ήταν δυνατή η ολοκλήρωση της αναζήτησης.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Δεν βρέθηκαν αποτελέσματα.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>Εμφανίζονται τα πρώτα %1 αποτελέσματα. Περιορίστε την αναζήτηση για να δείτε τα υπόλοιπα. Επιλεγμένα: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Αποτελέσματα: %1. Επιλεγμένα: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Έκδοση</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Φάκελος</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>υπολογισμός…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Εκδόσεις αυτού του αρχείου</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Αναζήτηση με όνομα (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Όλες οι εκδόσεις</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Αναζήτηση</translation>
     </message>
 </context>
 <context>

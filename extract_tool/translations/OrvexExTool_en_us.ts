@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>added</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>changed</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>deleted</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>The versions of this file could not be read.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Version time</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>The search could not be completed.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>No matches.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>The first %1 matches are shown. Refine the search to see the others. Checked: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Matches: %1. Checked: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>calculating…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Versions of this file</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Search by name (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>All versions</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>añadido</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modificado</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>eliminado</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>No se pudieron leer las versiones de este archivo.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Fecha de la versión</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>No se pudo completar la búsqueda.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>No hay coincidencias.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>Se muestran las primeras %1 coincidencias. Afine la búsqueda para ver las demás. Marcadas: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Coincidencias: %1. Marcadas: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>calculando…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Versiones de este archivo</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Buscar por nombre (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Todas las versiones</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Avaa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>lisätty</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>muutettu</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>muuttumaton</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>poistettu</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Tämän tiedoston versioita ei voitu lukea.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versio</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Version ajankohta</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Haetaan…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Hakua ei voitu suorittaa loppuun.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Ei osumia.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>Ensimmäiset %1 osumaa näytetään. Tarkenna hakua nähdäksesi loput. Valittuna: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Osumia: %1. Valittuna: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Versio</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Kansio</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>lasketaan…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Tämän tiedoston versiot</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Hae nimellä (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Kaikki versiot</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hae</translation>
     </message>
 </context>
 <context>

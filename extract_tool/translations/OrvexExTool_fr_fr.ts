@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>ajouté</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modifié</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>supprimé</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Impossible de lire les versions de ce fichier.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Date de la version</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -502,7 +545,7 @@
     </message>
     <message>
         <source>[%1] [%2] The VESK folder &quot;%3&quot; was not deleted: another background task still extracts from it.</source>
-        <translation>[%1] [%2] Le dossier VESK « %3 » n&apos;a pas été supprimé : une autre tâche en arrière-plan en extrait encore des données.</translation>
+        <translation>[%1] [%2] Le dossier VESK «&#xa0;%3&#xa0;» n&apos;a pas été supprimé&#xa0;: une autre tâche en arrière-plan en extrait encore des données.</translation>
     </message>
 </context>
 <context>
@@ -568,7 +611,41 @@
     </message>
     <message>
         <source>[%1] [%2] The file to resume from is not in the backup; every file was extracted again under the conflict policy.</source>
-        <translation>[%1] [%2] Le fichier à partir duquel reprendre ne figure pas dans la sauvegarde ; tous les fichiers ont été extraits de nouveau selon la gestion des conflits choisie.</translation>
+        <translation>[%1] [%2] Le fichier à partir duquel reprendre ne figure pas dans la sauvegarde&#xa0;; tous les fichiers ont été extraits de nouveau selon la gestion des conflits choisie.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Recherche en cours…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>La recherche n’a pas pu aboutir.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Aucun résultat.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>Les %1 premiers résultats sont affichés. Affinez la recherche pour voir les autres. Cochés : %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Résultats : %1. Cochés : %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
     </message>
 </context>
 <context>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>calcul en cours…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Versions de ce fichier</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Rechercher par nom (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Toutes les versions</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Állapot</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Megnyitás</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hozzáadva</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>módosítva</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>változatlan</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>törölve</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>A fájl verziói nem olvashatók.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzió</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>A verzió ideje</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Keresés…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>A keresést nem sikerült befejezni.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Nincs találat.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>Az első %1 találat látható. Szűkítse a keresést a többi megtekintéséhez. Bejelölve: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Találatok: %1. Bejelölve: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Verzió</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Mappa</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>számítás…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>A fájl verziói</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Keresés név szerint (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Minden verzió</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Keresés</translation>
     </message>
 </context>
 <context>

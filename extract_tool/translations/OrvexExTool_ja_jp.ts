@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>変更なし</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>このファイルのバージョンを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>バージョンの日時</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>検索中…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>検索を完了できませんでした。</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>一致する項目はありません。</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>最初の %1 件を表示しています。ほかの項目を表示するには検索条件を絞り込んでください。チェック済み: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>一致: %1 件。チェック済み: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>計算中…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>このファイルのバージョン</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>名前で検索 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>すべてのバージョン</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
     </message>
 </context>
 <context>

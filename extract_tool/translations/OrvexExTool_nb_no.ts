@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Åpne</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>lagt til</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>endret</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>uendret</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>slettet</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Versjonene av denne filen kunne ikke leses.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versjon</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Versjonens tidspunkt</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Søker…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Søket kunne ikke fullføres.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Ingen treff.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>De første %1 treffene vises. Avgrens søket for å se de andre. Avmerket: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Treff: %1. Avmerket: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Versjon</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Mappe</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>beregner…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Versjoner av denne filen</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Søk etter navn (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Alle versjoner</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Søk</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>toegevoegd</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>gewijzigd</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ongewijzigd</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>verwijderd</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>De versies van dit bestand konden niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Tijdstip van de versie</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Zoeken…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>De zoekopdracht kon niet worden voltooid.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Geen resultaten.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>De eerste %1 resultaten worden getoond. Verfijn de zoekopdracht om de andere te zien. Aangevinkt: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Resultaten: %1. Aangevinkt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Map</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>berekenen…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Versies van dit bestand</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Zoeken op naam (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Alle versies</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
     </message>
 </context>
 <context>

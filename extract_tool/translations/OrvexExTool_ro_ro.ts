@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Deschide</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închide</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>adăugat</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modificat</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>neschimbat</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>șters</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Versiunile acestui fișier nu au putut fi citite.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versiune</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Data versiunii</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Se caută…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Căutarea nu a putut fi finalizată.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Nicio potrivire.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>Sunt afișate primele %1 potriviri. Restrângeți căutarea pentru a le vedea pe celelalte. Bifate: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Potriviri: %1. Bifate: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Versiune</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dosar</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>se calculează…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Versiunile acestui fișier</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Căutare după nume (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Toate versiunile</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Caută</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>добавлен</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>изменён</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>без изменений</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>удалён</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Не удалось прочитать версии этого файла.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Время версии</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Поиск…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Не удалось завершить поиск.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Совпадений нет.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>Показаны первые %1 совпадений. Уточните поиск, чтобы увидеть остальные. Отмечено: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Совпадений: %1. Отмечено: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>вычисление…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Версии этого файла</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Поиск по имени (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Все версии</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Найти</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>tillagd</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>ändrad</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>oförändrad</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>borttagen</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Det gick inte att läsa versionerna av den här filen.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Versionens tidpunkt</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Söker…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Sökningen kunde inte slutföras.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Inga träffar.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>De första %1 träffarna visas. Förfina sökningen för att se de övriga. Markerade: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Träffar: %1. Markerade: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Mapp</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>beräknar…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Versioner av den här filen</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Sök efter namn (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Alla versioner</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Sök</translation>
     </message>
 </context>
 <context>

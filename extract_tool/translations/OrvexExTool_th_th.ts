@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>สถานะ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>เพิ่มแล้ว</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>เปลี่ยนแปลงแล้ว</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ไม่เปลี่ยนแปลง</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>ลบแล้ว</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>ไม่สามารถอ่านเวอร์ชันของไฟล์นี้ได้</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>เวลาของเวอร์ชัน</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>กำลังค้นหา…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>ไม่สามารถค้นหาให้เสร็จสมบูรณ์ได้</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>ไม่พบรายการที่ตรงกัน</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>แสดงรายการที่ตรงกัน %1 รายการแรก ระบุการค้นหาให้แคบลงเพื่อดูรายการอื่น เลือกไว้: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>รายการที่ตรงกัน: %1 เลือกไว้: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>กำลังคำนวณ…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>เวอร์ชันของไฟล์นี้</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>ค้นหาตามชื่อ (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>ทุกเวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>ค้นหา</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>eklendi</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>değiştirildi</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>değişmedi</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>silindi</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>Bu dosyanın sürümleri okunamadı.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>Sürüm zamanı</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Aranıyor…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>Arama tamamlanamadı.</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>Eşleşme yok.</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>İlk %1 eşleşme gösteriliyor. Diğerlerini görmek için aramayı daraltın. İşaretli: %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>Eşleşmeler: %1. İşaretli: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Klasör</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>hesaplanıyor…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>Bu dosyanın sürümleri</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>Ada göre ara (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>Tüm sürümler</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Ara</translation>
     </message>
 </context>
 <context>

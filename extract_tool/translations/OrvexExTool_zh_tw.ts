@@ -174,6 +174,49 @@
     </message>
 </context>
 <context>
+    <name>FileVersionsDialog</name>
+    <message>
+        <source>State</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>已新增</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>已變更</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>未變更</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>已刪除</translation>
+    </message>
+    <message>
+        <source>The versions of this file could not be read.</source>
+        <translation>無法讀取此檔案的版本。</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Version time</source>
+        <translation>版本時間</translation>
+    </message>
+</context>
+<context>
     <name>Hcommon</name>
     <message>
         <source>Yes</source>
@@ -572,6 +615,40 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Searching…</source>
+        <translation>正在搜尋…</translation>
+    </message>
+    <message>
+        <source>The search could not be completed.</source>
+        <translation>無法完成搜尋。</translation>
+    </message>
+    <message>
+        <source>No matches.</source>
+        <translation>沒有相符的項目。</translation>
+    </message>
+    <message>
+        <source>The first %1 matches are shown. Refine the search to see the others. Checked: %2</source>
+        <translation>僅顯示前 %1 個相符項目。請縮小搜尋範圍以查看其餘項目。已勾選：%2</translation>
+    </message>
+    <message>
+        <source>Matches: %1. Checked: %2</source>
+        <translation>相符項目：%1。已勾選：%2</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>資料夾</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>Download</source>
@@ -710,6 +787,22 @@
     <message>
         <source>calculating…</source>
         <translation>正在計算…</translation>
+    </message>
+    <message>
+        <source>Versions of this file</source>
+        <translation>此檔案的版本</translation>
+    </message>
+    <message>
+        <source>Search by name (Ctrl+F)</source>
+        <translation>依名稱搜尋 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>所有版本</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
     </message>
 </context>
 <context>
