@@ -8,7 +8,8 @@
 # browser's toolbar, the event log with lines of each level, About, the
 # open-source notices, the settings and their warning, and the update dialog
 # in each of its forms (against a local stand-in of the update service), the
-# browser in German, Japanese and Thai and at scale factor 2, plus the real
+# browser in German, Japanese and Thai and at scale factor 2, the search and
+# the versions of a file in English and German, plus the real
 # program started with a folder argument. Writes PNGs into build/screenshots/.
 #   scripts/screenshot.sh [BUILD_DIR]     (default build/release)
 set -euo pipefail
@@ -62,6 +63,17 @@ fresh_home scale2
 ORVEX_SHOTS_BROWSER=31-scale2 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1440x24" \
   "$BUILD/bin/orvex-extool-shots" "$OUT" "$WORK/Photos backup" "$PASSWORD" "$WORK/Documents backup" \
   "$BIG" "$WORK"
+
+# The search (in the shown version, in every version, no match) and the
+# versions of one file, over the folder whose entries go through every
+# history step: in English and in German.
+"$BUILD/bin/orvex-mkbackup" history "$WORK/History backup" >/dev/null
+for code in en_us de_de; do
+  fresh_home "search-$code"
+  ORVEX_SHOTS_SEARCH=32-$code ORVEX_SHOTS_LANGUAGE=$code ORVEX_SHOTS_HISTORY="$WORK/History backup" \
+    "${XVFB[@]}" "$BUILD/bin/orvex-extool-shots" "$OUT" "$WORK/Photos backup" "$PASSWORD" "$WORK/Documents backup" \
+    "$BIG" "$WORK"
+done
 
 # The program itself, started with a folder argument, shot from outside.
 fresh_home main # the region is answered there

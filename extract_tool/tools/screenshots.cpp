@@ -9,7 +9,9 @@
 //   orvex-extool-shots OUTDIR LOCKED_FOLDER PASSWORD PLAIN_FOLDER BIG_FOLDER WORKDIR
 // With ORVEX_SHOTS_BROWSER=<prefix> it shoots only the browser (the plain
 // folder), in the language ORVEX_SHOTS_LANGUAGE=<code> when given; run it with
-// QT_SCALE_FACTOR=2 for the high-DPI look.
+// QT_SCALE_FACTOR=2 for the high-DPI look. With ORVEX_SHOTS_SEARCH=<prefix>
+// it shoots the search and the versions of a file over the folder
+// ORVEX_SHOTS_HISTORY names (`orvex-mkbackup history`).
 #include "About.h"
 #include "ConflictPolicyConfirm.h"
 #include "EventLog.h"
@@ -26,6 +28,8 @@
 #include "UpdateNotification.h"
 #include "VerifyPassword.h"
 #include "VeskFileInfo.h"
+#include "FileVersionsDialog.h"
+#include "SearchPanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,9 +43,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPixmap>
+#include <QPointer>
 #include <QScreen>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -50,6 +56,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -314,6 +321,78 @@ std::vector<Step> browserSteps(MainWindow *w, const QString &plain, const QStrin
     };
 }
 
+// The search and "Versions of this file" over the history folder: matches
+// in the shown version, in every version (with one long non-Latin name put
+// among them to show how a row fits it), "No matches.", and the versions of
+// \docs\a.txt with every state.
+std::vector<Step> searchSteps(MainWindow *w, const QString &folder, const QString &prefix, Shoot shoot)
+{
+    VeskFileInfo *browser = w->browserPage();
+    auto idle = [browser] { return !browser->isBusy() && !QApplication::activeModalWidget(); };
+    auto searched = [browser] { return browser->isSearchShown() && !browser->searchPanel()->isSearching(); };
+    auto search = [browser](const QString &text, bool all) {
+        browser->searchField()->setFocus();
+        browser->searchField()->setText(text);
+        browser->allVersionsBox()->setChecked(all);
+        browser->startSearch();
+    };
+    auto versions = std::make_shared<QPointer<FileVersionsDialog>>();
+    return {
+        {"welcome page", [w] { return w->isVisible() && !QApplication::activeModalWidget(); },
+         [=] { emit w->openVeskFileSignal(folder); }},
+        {"folder listed", [=] { return w->pages()->currentWidget() == browser && browser->hasFolder() && idle(); },
+         [=] { search(QStringLiteral("txt"), false); }},
+        {"matches in the shown version", searched,
+         [=] {
+             SearchPanel *panel = browser->searchPanel();
+             panel->model()->setChecked(0, true);
+             panel->view()->setFocus();
+             panel->view()->setCurrentIndex(panel->model()->index(1, 0));
+             shoot(prefix + QStringLiteral("-search-version.png"), w);
+             search(QStringLiteral("*"), true);
+         }},
+        {"matches in every version", searched,
+         [=] {
+             SearchResultModel *model = browser->searchPanel()->model();
+             std::vector<VeskItemInfo> rows;
+             QHash<int, qint64> times;
+             for (int r = 0; r < model->rowCount(); ++r)
+                 rows.push_back(model->match(r));
+             for (const VeskItemInfo *v : browser->model()->versionRoots())
+                 times.insert(v->versionId, v->mtime);
+             VeskItemInfo longName = rows.empty() ? VeskItemInfo() : rows.back();
+             longName.name = QStringLiteral("北海道の家族旅行_2023年夏_最終編集版_高画質_ディレクターズカット_完全版.txt");
+             longName.parentPath = QStringLiteral("\\日本語\\写真とビデオ\\二〇二三年");
+             longName.isFolder = 0;
+             longName.totalSize = 7340032;
+             rows.insert(rows.begin() + qMin<size_t>(rows.size(), 3), longName);
+             model->setMatches(std::move(rows), times);
+             model->setChecked(1, true);
+             model->setChecked(3, true);
+             shoot(prefix + QStringLiteral("-search-all-versions.png"), w);
+             search(QStringLiteral("zzz"), false);
+         }},
+        {"no matches", searched,
+         [=] {
+             shoot(prefix + QStringLiteral("-search-no-matches.png"), w);
+             browser->leaveSearch();
+             VeskItemInfo file;
+             file.name = QStringLiteral("a.txt");
+             file.parentPath = QStringLiteral("\\docs");
+             file.isFolder = 0;
+             *versions = browser->showFileVersions(file);
+         }},
+        {"versions of a file", [versions] { return *versions && !(*versions)->isLoading(); },
+         [=] {
+             (*versions)->table()->selectRow(3); // the deleted version: nothing to restore
+             shoot(prefix + QStringLiteral("-file-versions-deleted.png"), *versions);
+             (*versions)->table()->selectRow(1);
+             shoot(prefix + QStringLiteral("-file-versions.png"), *versions);
+             (*versions)->close();
+         }},
+    };
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -346,7 +425,7 @@ int main(int argc, char *argv[])
     // folder) in the language ORVEX_SHOTS_LANGUAGE names, if any, with the
     // window at the size and place the program chooses itself.
     const QString browserOnly = qEnvironmentVariable("ORVEX_SHOTS_BROWSER");
-    if (!browserOnly.isEmpty()) {
+    if (!browserOnly.isEmpty() || qEnvironmentVariableIsSet("ORVEX_SHOTS_SEARCH")) {
         OrvexExToolSettings *st = OrvexExToolSettings::instance();
         st->setValue(QStringLiteral("Region"), 1, Hcommon::RegDword); // not a first start
         const QString language = qEnvironmentVariable("ORVEX_SHOTS_LANGUAGE");
@@ -505,6 +584,8 @@ int main(int argc, char *argv[])
         steps.push_back(std::move(s));
     if (!browserOnly.isEmpty())
         steps = browserSteps(&window, plain, browserOnly, shoot);
+    if (const QString search = qEnvironmentVariable("ORVEX_SHOTS_SEARCH"); !search.isEmpty())
+        steps = searchSteps(&window, qEnvironmentVariable("ORVEX_SHOTS_HISTORY"), search, shoot);
 
     size_t next = 0;
     int polls = 0;
