@@ -50,11 +50,10 @@ FileVersionsDialog::FileVersionsDialog(const ArchiveSessionPtr &session, const Q
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setShowGrid(false);
     m_table->verticalHeader()->setVisible(false);
+    // Columns as wide as their header or content, whichever is longer: the
+    // headers are long in some languages.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(0, 90);
-    m_table->setColumnWidth(1, 150);
-    m_table->setColumnWidth(2, 130);
-    m_table->setColumnWidth(3, 110);
     m_extract = new QPushButton(this);
     m_extract->setObjectName(QStringLiteral("primaryButton"));
     m_extract->setIcon(QIcon(QStringLiteral(":/images/bt_extract_white.png")));

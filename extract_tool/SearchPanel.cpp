@@ -48,11 +48,16 @@ SearchPanel::SearchPanel(QWidget *parent) : QWidget(parent), m_model(new IconMod
     m_view->setTextElideMode(Qt::ElideMiddle);
     m_view->verticalHeader()->setVisible(false);
     m_view->verticalHeader()->setDefaultSectionSize(36);
-    m_view->horizontalHeader()->setStretchLastSection(true);
-    m_view->setColumnWidth(SearchResultModel::NameColumn, 280);
-    m_view->setColumnWidth(SearchResultModel::FolderColumn, 200);
-    m_view->setColumnWidth(SearchResultModel::VersionColumn, 140);
-    m_view->setColumnWidth(SearchResultModel::TimeColumn, 140);
+    // The name takes what the other columns leave; a long one is elided in
+    // the middle (the tool tip has it whole).
+    QHeaderView *header = m_view->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(SearchResultModel::NameColumn, QHeaderView::Stretch);
+    header->setMinimumSectionSize(60);
+    m_view->setColumnWidth(SearchResultModel::FolderColumn, 170);
+    m_view->setColumnWidth(SearchResultModel::VersionColumn, 135);
+    m_view->setColumnWidth(SearchResultModel::TimeColumn, 135);
+    m_view->setColumnWidth(SearchResultModel::SizeColumn, 90);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);

@@ -348,6 +348,9 @@ std::vector<Step> searchSteps(MainWindow *w, const QString &folder, const QStrin
              panel->model()->setChecked(0, true);
              panel->view()->setFocus();
              panel->view()->setCurrentIndex(panel->model()->index(1, 0));
+         }},
+        {"shown version checked", [] { return true; },
+         [=] {
              shoot(prefix + QStringLiteral("-search-version.png"), w);
              search(QStringLiteral("*"), true);
          }},
@@ -369,6 +372,9 @@ std::vector<Step> searchSteps(MainWindow *w, const QString &folder, const QStrin
              model->setMatches(std::move(rows), times);
              model->setChecked(1, true);
              model->setChecked(3, true);
+         }},
+        {"every version checked", [] { return true; },
+         [=] {
              shoot(prefix + QStringLiteral("-search-all-versions.png"), w);
              search(QStringLiteral("zzz"), false);
          }},
@@ -383,10 +389,14 @@ std::vector<Step> searchSteps(MainWindow *w, const QString &folder, const QStrin
              *versions = browser->showFileVersions(file);
          }},
         {"versions of a file", [versions] { return *versions && !(*versions)->isLoading(); },
+         [=] { (*versions)->table()->selectRow(3); }}, // the deleted version: nothing to restore
+        {"deleted version chosen", [] { return true; },
          [=] {
-             (*versions)->table()->selectRow(3); // the deleted version: nothing to restore
              shoot(prefix + QStringLiteral("-file-versions-deleted.png"), *versions);
              (*versions)->table()->selectRow(1);
+         }},
+        {"older version chosen", [] { return true; },
+         [=] {
              shoot(prefix + QStringLiteral("-file-versions.png"), *versions);
              (*versions)->close();
          }},
