@@ -12,6 +12,7 @@
 #include "RestoreJobManager.h"
 #include "SearchLogic.h"
 #include "SearchPanel.h"
+#include "VeskThreads.h"
 #include "VeskFileInfo.h"
 #include "VeskOpener.h"
 #include "gui_test_support.h"
@@ -191,6 +192,53 @@ private slots:
         page->searchField()->clear();
         QVERIFY(!page->isSearchShown());
         QCOMPARE(page->shownKey(), QStringLiteral("5\\\\"));
+    }
+
+    // A new search supersedes the running one: only its matches are shown.
+    // Closing the folder while a search runs drops it.
+    void supersededSearch()
+    {
+        MainWindow w;
+        auto *flow = new guitest::ScriptedFlow(&w);
+        QVERIFY(open(w, flow));
+        VeskFileInfo *page = w.browserPage();
+        QSignalSpy done(page->searchPanel(), &SearchPanel::searchDone);
+        page->allVersionsBox()->setChecked(true);
+        page->searchField()->setText(QStringLiteral("a.txt"));
+        page->startSearch();
+        page->searchField()->setText(QStringLiteral("keep"));
+        page->startSearch();
+        QVERIFY(done.wait(120000));
+        QCOMPARE(matchRows(page->searchPanel()), QStringList{"1 \\docs\\keep.txt 1"});
+        QTest::qWait(50); // the first search must not report after all
+        QCOMPARE(done.size(), 1);
+
+        page->searchField()->setText(QStringLiteral("*"));
+        page->startSearch();
+        page->closeShownFolder();
+        QVERIFY(!page->isSearchShown());
+        QVERIFY(!page->searchPanel()->isSearching());
+    }
+
+    // The worker keeps at most its limit and says that more exist.
+    void matchCap()
+    {
+        VeskOpener opener(nullptr);
+        ArchiveSessionPtr session;
+        QCOMPARE(opener.openAttempt(m_folder, QString(), &session), 0);
+        const struct {
+            int limit;
+            int kept;
+            bool truncated;
+        } cases[] = {{3, 3, true}, {14, 14, false}, {1000, 14, false}};
+        for (const auto &c : cases) {
+            FindVeskFileThread find(session, SearchLogic::kAllVersions, QStringLiteral("*"), true, c.limit);
+            find.start();
+            QVERIFY(find.wait(120000));
+            QCOMPARE(find.result(), 0);
+            QCOMPARE(int(find.takeMatches().size()), c.kept);
+            QCOMPARE(find.truncated(), c.truncated);
+        }
     }
 
     // Ctrl+F, Enter, the arrows, Space and Escape.
