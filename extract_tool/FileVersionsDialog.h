@@ -22,7 +22,7 @@ class QTableWidget;
 class FileVersionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // `path`: the file's catalogue path ("\\docs\\a.txt").
+    // `path`: the file's catalogue path (\docs\a.txt).
     FileVersionsDialog(const ArchiveSessionPtr &session, const QString &path, QWidget *parent = nullptr);
     ~FileVersionsDialog() override;
 

@@ -35,7 +35,7 @@ public:
     // An entry found by a search or one step of a file's history.
     struct PathEntry {
         int versionId = -1;
-        QString path; // catalogue form, "\\docs\\a.txt"
+        QString path; // catalogue form: \docs\a.txt
         qint64 size = 0;
         qint64 mtime = 0;
         bool isFolder = false;
