@@ -50,9 +50,6 @@ FileVersionsDialog::FileVersionsDialog(const ArchiveSessionPtr &session, const Q
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setShowGrid(false);
     m_table->verticalHeader()->setVisible(false);
-    // Columns as wide as their header or content, whichever is longer: the
-    // headers are long in some languages.
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_extract = new QPushButton(this);
     m_extract->setObjectName(QStringLiteral("primaryButton"));
@@ -154,6 +151,11 @@ void FileVersionsDialog::fillTable()
             m_table->setItem(row, col, cell);
         }
     }
+    // Columns as wide as their header or content, whichever is longer (the
+    // headers are long in some languages), with room between them.
+    m_table->resizeColumnsToContents();
+    for (int col = 0; col + 1 < m_table->columnCount(); ++col)
+        m_table->setColumnWidth(col, m_table->columnWidth(col) + 24);
     if (current >= 0 && current < m_table->rowCount())
         m_table->setCurrentCell(current, 0);
     QString status;
