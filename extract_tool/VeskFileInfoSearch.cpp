@@ -60,6 +60,8 @@ void VeskFileInfo::buildSearch(QWidget *browserPart, QVBoxLayout *right)
     right->addLayout(bar);
     right->addWidget(m_rightStack, 1);
 
+    // Ctrl+F wherever the focus is inside the page: tree, table, matches
+    // or its own toolbar.
     auto *find = new QShortcut(QKeySequence::Find, this);
     find->setContext(Qt::WidgetWithChildrenShortcut);
     connect(find, &QShortcut::activated, this, [this] {
