@@ -7,9 +7,9 @@
 // each chunk checked as a restore checks it: a chunk that fails gives EIO for
 // that read, never other bytes. A container's library reads whole files
 // only: a file of a container is restored (and checked) when it is opened,
-// so a damaged chunk there fails the open with EIO. Several reads run at once: each open file has
-// its own reader, and the session (catalogue lookups, listings, opening
-// files) serves one request at a time. Unmounting, SIGINT, SIGTERM or SIGHUP
+// so a damaged chunk there fails the open with EIO. Several reads run at
+// once: each open file has its own reader, and the session (catalogue
+// lookups, listings, opening files) serves one request at a time. Unmounting, SIGINT, SIGTERM or SIGHUP
 // end the program, which then closes the session and removes its working
 // folder.
 #define FUSE_USE_VERSION 31

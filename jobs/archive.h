@@ -11,7 +11,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace orvex::jobs {
 
@@ -147,8 +146,8 @@ protected:
     // The generic reader: the file restored once, as a restore checks it,
     // into a private folder made under `work_folder`; the copy is unlinked
     // at once and read through its descriptor, so nothing stays behind.
-    // `cancelled` (may be empty) answering true stops the restore
-    // (kCancelled).
+    // `cancelled` (may be empty) answering true stops the restore, which
+    // then fails.
     int open_restored_reader(int version, const std::string &path, const std::string &work_folder,
                              const std::function<bool()> &cancelled, std::unique_ptr<FileReader> &out);
 };
