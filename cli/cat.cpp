@@ -6,8 +6,6 @@
 
 #include "names.h"
 
-#include "trellis_vesk.h"
-
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -47,30 +45,43 @@ bool write_all(int fd, const char *data, size_t len)
     return true;
 }
 
-struct FileCloser {
-    void operator()(void *f) const { trellis_vesk_close_file(f); }
-};
-
 // EXIT_OK with the file open, or the exit code with the error printed.
-int open_file(void *h, int version, const std::string &path, std::unique_ptr<void, FileCloser> &file)
+int open_file(orvex::jobs::Archive &archive, int version, const std::string &path,
+              std::unique_ptr<orvex::jobs::FileReader> &file)
 {
-    trellis_vesk_entry e{};
-    int rc = trellis_vesk_get_entry(h, version, path.c_str(), &e);
-    if (rc == -1 || rc == -2) {
-        print_error(orvex::jobs::printable(path) + ": not in version " + std::to_string(version));
+    using namespace orvex::jobs;
+    Found e;
+    int rc = archive.get_entry(version, path, e);
+    if (rc == kNoVersion || rc == kNotFound) {
+        print_error(printable(path) + ": not in version " + std::to_string(version));
         return EXIT_NOT_FOUND;
     }
-    if (rc == 0 && e.type == TRELLIS_VESK_DIR) {
-        print_error(orvex::jobs::printable(path) + ": a folder in version " + std::to_string(version));
+    if (rc == kOk && e.is_dir) {
+        print_error(printable(path) + ": a folder in version " + std::to_string(version));
         return EXIT_FAILURE_OTHER;
     }
-    void *f = nullptr;
-    if (rc != 0 || trellis_vesk_open_file(h, version, path.c_str(), &f) != 0) {
-        print_error(orvex::jobs::printable(path) + ": cannot be read (damaged chunk map or catalogue; see the lines above)");
+    if (rc == kOk)
+        rc = archive.open_reader(version, path, file);
+    if (rc == kCancelled && interrupted())
+        return interrupted_exit_code();
+    if (rc == kDiskFull) { // a container's file is read from a copy
+        print_error(printable(path) + ": no room for its copy in the working folder (see TMPDIR)");
         return EXIT_FAILURE_OTHER;
     }
-    file.reset(f);
+    if (rc != kOk) {
+        print_error(printable(path) + ": cannot be read (damaged chunk, chunk map or catalogue; see the lines above)");
+        return EXIT_FAILURE_OTHER;
+    }
     return EXIT_OK;
+}
+
+// As verify says it: the bytes are out, but some could not be checked.
+void note_unchecked(long long chunks)
+{
+    if (chunks > 0)
+        print_error("note: " + std::to_string(chunks) +
+                    " chunks carry no digest; they were read and decoded but could not be checked against their "
+                    "original bytes");
 }
 
 int run_cat(const CatOptions &opt)
@@ -87,28 +98,27 @@ int run_cat(const CatOptions &opt)
     Session s;
     if (int rc = s.open(opt))
         return rc;
-    void *h = s.trellis_handle("cat");
-    if (!h)
-        return EXIT_USAGE;
     int version = -1;
     if (int rc = s.resolve_version(opt.version, version))
         return rc;
     const std::string path = canonical_path(opt.path);
-    std::unique_ptr<void, FileCloser> file;
-    if (int rc = open_file(h, version, path, file))
+    std::unique_ptr<orvex::jobs::FileReader> file;
+    if (int rc = open_file(s.archive(), version, path, file))
         return rc;
     std::vector<char> buf(kPiece);
     for (long long at = 0;;) {
         if (interrupted())
             return interrupted_exit_code();
-        const int n = trellis_vesk_read_file(file.get(), at, buf.data(), kPiece);
+        const int n = file->read(at, buf.data(), kPiece);
         if (n < 0) {
             print_error(orvex::jobs::printable(path) + ": damaged or unreadable chunk after byte " + std::to_string(at) +
                         " (see the lines above); the output is incomplete");
             return EXIT_FAILURE_OTHER;
         }
-        if (n == 0)
+        if (n == 0) {
+            note_unchecked(file->unchecked_chunks());
             return EXIT_OK;
+        }
         if (!write_all(out, buf.data(), static_cast<size_t>(n)))
             return EXIT_FAILURE_OTHER;
         at += n;
@@ -119,9 +129,9 @@ void register_cat(CLI::App &app, Action &action)
 {
     auto opt = std::make_shared<CatOptions>();
     CLI::App *cmd = app.add_subcommand("cat", "write the bytes of one file of a version to standard output");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     cmd->add_option("PATH", opt->path, "file inside the backup (\\docs\\a.txt or /docs/a.txt)")->required();
-    cmd->add_option("--version", opt->version, "version number (default: the newest)")->check(CLI::NonNegativeNumber);
+    cmd->add_option("--version", opt->version, kVersionHelp)->check(CLI::NonNegativeNumber);
     cmd->add_flag("--force", opt->force, "write to standard output even when it is a terminal");
     add_password_option(cmd, *opt);
     cmd->callback([opt, &action] { action = [opt] { return run_cat(*opt); }; });

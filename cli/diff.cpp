@@ -5,8 +5,6 @@
 
 #include "names.h"
 
-#include "trellis_vesk.h"
-
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
@@ -26,40 +24,38 @@ struct Sink {
     nlohmann::ordered_json added = nlohmann::ordered_json::array();
     nlohmann::ordered_json deleted = nlohmann::ordered_json::array();
     nlohmann::ordered_json changed = nlohmann::ordered_json::array();
-};
 
-int on_difference(void *, const trellis_vesk_change_item *item, void *user)
-{
-    auto *s = static_cast<Sink *>(user);
-    const char *path = item->entry.path;
-    if (s->json) {
-        (item->change == TRELLIS_VESK_ADDED     ? s->added
-         : item->change == TRELLIS_VESK_DELETED ? s->deleted
-                                                : s->changed)
-            .push_back(path);
-        return interrupted() ? 1 : 0;
+    // false once a signal asks to stop.
+    bool add(const orvex::jobs::Step &step)
+    {
+        using orvex::jobs::Change;
+        const std::string &path = step.entry.path;
+        if (json) {
+            (step.change == Change::Added     ? added
+             : step.change == Change::Deleted ? deleted
+                                              : changed)
+                .push_back(path);
+            return !interrupted();
+        }
+        const char mark = step.change == Change::Added ? '+' : step.change == Change::Deleted ? '-' : 'M';
+        std::fprintf(cli_out(), "%c %s\n", mark, orvex::jobs::printable(path).c_str());
+        return !interrupted();
     }
-    const char mark = item->change == TRELLIS_VESK_ADDED ? '+' : item->change == TRELLIS_VESK_DELETED ? '-' : 'M';
-    std::fprintf(cli_out(), "%c %s\n", mark, orvex::jobs::printable(path).c_str());
-    return interrupted() ? 1 : 0;
-}
+};
 
 int run_diff(const DiffOptions &opt)
 {
     Session s;
     if (int rc = s.open(opt))
         return rc;
-    void *h = s.trellis_handle("diff");
-    if (!h)
-        return EXIT_USAGE;
     Sink sink{opt.json};
-    int rc = trellis_vesk_diff(h, opt.from, opt.to, on_difference, &sink);
-    if (rc == -1) {
+    int rc = s.archive().diff(opt.from, opt.to, [&](const orvex::jobs::Step &step) { return sink.add(step); });
+    if (rc == orvex::jobs::kNoVersion) {
         print_error("no version " + std::to_string(opt.from) + " or no version " + std::to_string(opt.to));
         return EXIT_NOT_FOUND;
     }
     if (rc != 0) {
-        print_error("cannot compare the versions (catalogue damaged?)");
+        print_error("cannot compare the versions (backup damaged?)");
         return EXIT_FAILURE_OTHER;
     }
     if (interrupted())
@@ -75,7 +71,7 @@ void register_diff(CLI::App &app, Action &action)
 {
     auto opt = std::make_shared<DiffOptions>();
     CLI::App *cmd = app.add_subcommand("diff", "show what was added (+), deleted (-) and changed (M) between two versions");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     cmd->add_option("V1", opt->from, "the older version (or any version)")->required()->check(CLI::NonNegativeNumber);
     cmd->add_option("V2", opt->to, "the version compared with V1")->required()->check(CLI::NonNegativeNumber);
     add_session_options(cmd, *opt);

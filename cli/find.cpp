@@ -6,8 +6,6 @@
 
 #include "names.h"
 
-#include "trellis_vesk.h"
-
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
@@ -28,23 +26,22 @@ struct FindOptions : SessionOptions {
 struct Sink {
     bool json;
     nlohmann::ordered_json matches = nlohmann::ordered_json::array();
-};
 
-int on_match(void *, const trellis_vesk_entry *e, void *user)
-{
-    auto *s = static_cast<Sink *>(user);
-    const bool dir = e->type == TRELLIS_VESK_DIR;
-    if (s->json)
-        s->matches.push_back({{"version", e->version_id},
-                              {"path", e->path},
-                              {"type", dir ? "dir" : "file"},
-                              {"size", e->size},
-                              {"mtime", e->mtime}});
-    else
-        std::fprintf(cli_out(), "%6d  %c %14lld  %s  %s\n", e->version_id, dir ? 'd' : '-', e->size,
-                     format_time(e->mtime).c_str(), orvex::jobs::printable(e->path).c_str());
-    return interrupted() ? 1 : 0;
-}
+    // false once a signal asks to stop.
+    bool add(const orvex::jobs::Found &e)
+    {
+        if (json)
+            matches.push_back({{"version", e.version},
+                               {"path", e.path},
+                               {"type", e.is_dir ? "dir" : "file"},
+                               {"size", e.size},
+                               {"mtime", e.mtime}});
+        else
+            std::fprintf(cli_out(), "%6d  %c %14lld  %s  %s\n", e.version, e.is_dir ? 'd' : '-', e.size,
+                         format_time(e.mtime).c_str(), orvex::jobs::printable(e.path).c_str());
+        return !interrupted();
+    }
+};
 
 // Whole-path patterns in the catalogue's form: backslashes, one leading.
 std::string path_pattern(std::string p)
@@ -62,23 +59,20 @@ int run_find(const FindOptions &opt)
     Session s;
     if (int rc = s.open(opt))
         return rc;
-    void *h = s.trellis_handle("find");
-    if (!h)
-        return EXIT_USAGE;
-    int version = TRELLIS_VESK_ALL_VERSIONS;
+    int version = orvex::jobs::kAllVersions;
     if (!opt.all_versions)
         if (int rc = s.resolve_version(opt.version, version))
             return rc;
-    const std::string pattern = opt.whole_path ? path_pattern(opt.pattern) : opt.pattern;
-    const int flags = (opt.nocase ? TRELLIS_VESK_FIND_NOCASE : 0) | (opt.whole_path ? TRELLIS_VESK_FIND_PATH : 0);
+    const orvex::jobs::FindQuery query{opt.whole_path ? path_pattern(opt.pattern) : opt.pattern, opt.nocase,
+                                       opt.whole_path};
     Sink sink{opt.json};
-    int rc = trellis_vesk_find(h, version, pattern.c_str(), flags, on_match, &sink);
-    if (rc == -1) {
+    int rc = s.archive().find(version, query, [&](const orvex::jobs::Found &e) { return sink.add(e); });
+    if (rc == orvex::jobs::kNoVersion) {
         print_error("no version " + std::to_string(version));
         return EXIT_NOT_FOUND;
     }
     if (rc != 0) {
-        print_error("cannot search the catalogue (damaged?)");
+        print_error("cannot search the backup (damaged?)");
         return EXIT_FAILURE_OTHER;
     }
     if (interrupted())
@@ -96,10 +90,10 @@ void register_find(CLI::App &app, Action &action)
                 "set; no escape character ('[*]' matches a star). With --path the pattern covers the whole "
                 "path (\\docs\\*.txt or /docs/*.txt) and '*' crosses folders. Across versions an entry is shown "
                 "once per state, in each version where it was added or changed.");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     cmd->add_option("PATTERN", opt->pattern, "glob pattern of the name (or of the whole path with --path)")
         ->required();
-    auto *version = cmd->add_option("--version", opt->version, "version number (default: the newest)")
+    auto *version = cmd->add_option("--version", opt->version, kVersionHelp)
                         ->check(CLI::NonNegativeNumber);
     cmd->add_flag("--all-versions", opt->all_versions, "search every finished version")->excludes(version);
     cmd->add_flag("-i,--ignore-case", opt->nocase, "letters match in either case");

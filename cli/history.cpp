@@ -5,8 +5,6 @@
 
 #include "names.h"
 
-#include "trellis_vesk.h"
-
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
@@ -20,14 +18,16 @@ struct HistoryOptions : SessionOptions {
     std::string path;
 };
 
-const char *change_name(int change)
+using orvex::jobs::Change;
+
+const char *change_name(Change change)
 {
     switch (change) {
-    case TRELLIS_VESK_ADDED:
+    case Change::Added:
         return "added";
-    case TRELLIS_VESK_CHANGED:
+    case Change::Changed:
         return "changed";
-    case TRELLIS_VESK_UNCHANGED:
+    case Change::Unchanged:
         return "unchanged";
     default:
         return "deleted";
@@ -37,49 +37,44 @@ const char *change_name(int change)
 struct Sink {
     bool json;
     nlohmann::ordered_json steps = nlohmann::ordered_json::array();
-};
 
-int on_step(void *, const trellis_vesk_change_item *item, void *user)
-{
-    auto *s = static_cast<Sink *>(user);
-    const trellis_vesk_entry &e = item->entry;
-    const bool gone = item->change == TRELLIS_VESK_DELETED;
-    const bool dir = e.type == TRELLIS_VESK_DIR;
-    if (s->json) {
-        nlohmann::ordered_json o{{"version", e.version_id}, {"time", item->timestamp}, {"state", change_name(item->change)}};
-        if (!gone) {
-            o["type"] = dir ? "dir" : "file";
-            o["size"] = e.size;
-            o["mtime"] = e.mtime;
+    // false once a signal asks to stop.
+    bool add(const orvex::jobs::Step &step)
+    {
+        const orvex::jobs::Found &e = step.entry;
+        const bool gone = step.change == Change::Deleted;
+        if (json) {
+            nlohmann::ordered_json o{{"version", e.version}, {"time", step.time}, {"state", change_name(step.change)}};
+            if (!gone) {
+                o["type"] = e.is_dir ? "dir" : "file";
+                o["size"] = e.size;
+                o["mtime"] = e.mtime;
+            }
+            steps.push_back(std::move(o));
+        } else if (gone) {
+            std::fprintf(cli_out(), "%6d  %s UTC  deleted\n", e.version, format_time(step.time).c_str());
+        } else {
+            std::fprintf(cli_out(), "%6d  %s UTC  %-9s  %c %14lld  %s\n", e.version, format_time(step.time).c_str(),
+                         change_name(step.change), e.is_dir ? 'd' : '-', e.size, format_time(e.mtime).c_str());
         }
-        s->steps.push_back(std::move(o));
-    } else if (gone) {
-        std::fprintf(cli_out(), "%6d  %s UTC  deleted\n", e.version_id, format_time(item->timestamp).c_str());
-    } else {
-        std::fprintf(cli_out(), "%6d  %s UTC  %-9s  %c %14lld  %s\n", e.version_id,
-                     format_time(item->timestamp).c_str(), change_name(item->change), dir ? 'd' : '-', e.size,
-                     format_time(e.mtime).c_str());
+        return !interrupted();
     }
-    return interrupted() ? 1 : 0;
-}
+};
 
 int run_history(const HistoryOptions &opt)
 {
     Session s;
     if (int rc = s.open(opt))
         return rc;
-    void *h = s.trellis_handle("history");
-    if (!h)
-        return EXIT_USAGE;
     const std::string path = canonical_path(opt.path);
     Sink sink{opt.json};
-    int rc = trellis_vesk_history(h, path.c_str(), on_step, &sink);
-    if (rc == -2) {
+    int rc = s.archive().history(path, [&](const orvex::jobs::Step &step) { return sink.add(step); });
+    if (rc == orvex::jobs::kNotFound) {
         print_error(orvex::jobs::printable(path) + ": in no finished version");
         return EXIT_NOT_FOUND;
     }
     if (rc != 0) {
-        print_error(orvex::jobs::printable(path) + ": cannot read its history (catalogue damaged?)");
+        print_error(orvex::jobs::printable(path) + ": cannot read its history (backup damaged?)");
         return EXIT_FAILURE_OTHER;
     }
     if (interrupted())
@@ -93,7 +88,7 @@ void register_history(CLI::App &app, Action &action)
 {
     auto opt = std::make_shared<HistoryOptions>();
     CLI::App *cmd = app.add_subcommand("history", "show the versions of one file or folder and what changed in each");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     cmd->add_option("PATH", opt->path, "file or folder inside the backup (\\docs\\a.txt or /docs/a.txt)")
         ->required();
     add_session_options(cmd, *opt);

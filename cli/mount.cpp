@@ -3,11 +3,13 @@
 // backup, or of every finished version as top folders named by number.
 //
 // Files and folders carry their sizes and times; links show as the empty
-// files a restore makes of them. Reads go through the library's range reads,
+// files a restore makes of them. Reads go through the archive's range reads,
 // each chunk checked as a restore checks it: a chunk that fails gives EIO for
-// that read, never other bytes. Several reads run at once: each open file has
-// its own reader, and the session (catalogue lookups, listings, opening
-// files) serves one request at a time. Unmounting, SIGINT, SIGTERM or SIGHUP
+// that read, never other bytes. A container's library reads whole files
+// only: a file of a container is restored (and checked) when it is opened,
+// so a damaged chunk there fails the open with EIO. Several reads run at
+// once: each open file has its own reader, and the session (catalogue
+// lookups, listings, opening files) serves one request at a time. Unmounting, SIGINT, SIGTERM or SIGHUP
 // end the program, which then closes the session and removes its working
 // folder.
 #define FUSE_USE_VERSION 31
@@ -17,8 +19,6 @@
 #include "text.h"
 
 #include "names.h"
-
-#include "trellis_vesk.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -49,10 +49,9 @@ struct MountOptions : SessionOptions {
 };
 
 struct OpenFile {
-    explicit OpenFile(void *f) : file(f) {}
-    void *file;
+    explicit OpenFile(std::unique_ptr<orvex::jobs::FileReader> f) : reader(std::move(f)) {}
+    std::unique_ptr<orvex::jobs::FileReader> reader;
     std::mutex lock; // one read at a time per open file
-    ~OpenFile() { trellis_vesk_close_file(file); }
 };
 
 struct Mounted {
@@ -66,9 +65,9 @@ struct Mounted {
     std::mutex files_lock;
     std::map<OpenFile *, std::unique_ptr<OpenFile>> files;
 
-    OpenFile *add(void *file)
+    OpenFile *add(std::unique_ptr<orvex::jobs::FileReader> reader)
     {
-        auto f = std::make_unique<OpenFile>(file);
+        auto f = std::make_unique<OpenFile>(std::move(reader));
         OpenFile *raw = f.get();
         std::lock_guard<std::mutex> hold(files_lock);
         files.emplace(raw, std::move(f));
@@ -155,18 +154,18 @@ int fs_getattr(const char *path, struct stat *st, struct fuse_file_info *)
         fill_dir(st, m.versions.empty() ? 0 : m.versions.back().timestamp);
         return 0;
     }
-    trellis_vesk_entry e{};
+    orvex::jobs::Found e;
     int rc;
     {
         std::lock_guard<std::mutex> hold(m.lock);
-        rc = trellis_vesk_get_entry(m.session.handle(), t.version, t.path.c_str(), &e);
+        rc = m.session.archive().get_entry(t.version, t.path, e);
     }
-    if (rc == -1 || rc == -2)
+    if (rc == orvex::jobs::kNoVersion || rc == orvex::jobs::kNotFound)
         return -ENOENT;
-    if (rc != 0)
+    if (rc != orvex::jobs::kOk)
         return -EIO;
     fill_dir(st, e.mtime);
-    if (e.type != TRELLIS_VESK_DIR) {
+    if (!e.is_dir) {
         st->st_mode = S_IFREG | 0444;
         st->st_nlink = 1;
         st->st_size = e.is_link ? 0 : static_cast<off_t>(e.size);
@@ -174,11 +173,6 @@ int fs_getattr(const char *path, struct stat *st, struct fuse_file_info *)
     }
     return 0;
 }
-
-struct Listing {
-    void *buf;
-    fuse_fill_dir_t filler;
-};
 
 int fs_readdir(const char *path, void *buf, fuse_fill_dir_t filler, off_t, struct fuse_file_info *,
                enum fuse_readdir_flags)
@@ -194,24 +188,22 @@ int fs_readdir(const char *path, void *buf, fuse_fill_dir_t filler, off_t, struc
             filler(buf, std::to_string(v.version).c_str(), nullptr, 0, static_cast<fuse_fill_dir_flags>(0));
         return 0;
     }
-    Listing l{buf, filler};
-    auto each = [](void *, int, const char *, trellis_vesk_item *it, void *user) -> int {
-        auto *l = static_cast<Listing *>(user);
-        if (!showable(it->name))
-            return 0;
+    auto each = [&](const orvex::jobs::Entry &e) {
+        if (!showable(e.name.c_str()))
+            return true;
         struct stat st {};
-        st.st_mode = it->type == TRELLIS_VESK_DIR ? S_IFDIR : S_IFREG;
-        l->filler(l->buf, it->name, &st, 0, static_cast<fuse_fill_dir_flags>(0));
-        return 0;
+        st.st_mode = e.is_dir ? S_IFDIR : S_IFREG;
+        filler(buf, e.name.c_str(), &st, 0, static_cast<fuse_fill_dir_flags>(0));
+        return true;
     };
     int rc;
     {
         std::lock_guard<std::mutex> hold(m.lock);
-        rc = trellis_vesk_list_folder(m.session.handle(), t.version, t.path.c_str(), each, &l);
+        rc = m.session.archive().list_folder(t.version, t.path, each);
     }
-    if (rc == -1 || rc == -2)
+    if (rc == orvex::jobs::kNoVersion || rc == orvex::jobs::kNotFound)
         return -ENOENT;
-    return rc == 0 ? 0 : -EIO;
+    return rc == orvex::jobs::kOk ? 0 : -EIO;
 }
 
 int fs_open(const char *path, struct fuse_file_info *fi)
@@ -222,17 +214,17 @@ int fs_open(const char *path, struct fuse_file_info *fi)
     Target t;
     if (!target_of(m, path, t) || t.top)
         return -ENOENT;
-    void *file = nullptr;
+    std::unique_ptr<orvex::jobs::FileReader> reader;
     int rc;
     {
         std::lock_guard<std::mutex> hold(m.lock);
-        rc = trellis_vesk_open_file(m.session.handle(), t.version, t.path.c_str(), &file);
+        rc = m.session.archive().open_reader(t.version, t.path, reader);
     }
-    if (rc == -1 || rc == -2)
+    if (rc == orvex::jobs::kNoVersion || rc == orvex::jobs::kNotFound)
         return -ENOENT;
-    if (rc != 0)
-        return -EIO;
-    fi->fh = reinterpret_cast<uint64_t>(m.add(file));
+    if (rc != orvex::jobs::kOk)
+        return errno == EISDIR ? -EISDIR : -EIO;
+    fi->fh = reinterpret_cast<uint64_t>(m.add(std::move(reader)));
     fi->keep_cache = 1; // a version never changes
     return 0;
 }
@@ -241,8 +233,8 @@ int fs_read(const char *, char *buf, size_t size, off_t offset, struct fuse_file
 {
     auto *f = reinterpret_cast<OpenFile *>(fi->fh);
     std::lock_guard<std::mutex> hold(f->lock);
-    const int n = trellis_vesk_read_file(f->file, static_cast<long long>(offset), buf,
-                                         static_cast<int>(std::min<size_t>(size, INT_MAX)));
+    const int n =
+        f->reader->read(static_cast<long long>(offset), buf, static_cast<int>(std::min<size_t>(size, INT_MAX)));
     return n < 0 ? -EIO : n;
 }
 
@@ -358,8 +350,6 @@ int prepare(const MountOptions &opt, Mounted &m)
     so.folder = std::filesystem::absolute(opt.folder, ec).string();
     if (int rc = m.session.open(so))
         return rc;
-    if (!m.session.trellis_handle("mount"))
-        return EXIT_USAGE;
     m.all_versions = opt.all_versions;
     if (int rc = m.session.versions(m.versions))
         return rc;
@@ -446,10 +436,11 @@ void register_mount(CLI::App &app, Action &action)
     CLI::App *cmd = app.add_subcommand("mount", "mount a version (or every version) read-only as a folder (FUSE)");
     cmd->footer("The program stays until the folder is unmounted (fusermount3 -u MOUNTPOINT) or it gets SIGINT, "
                 "SIGTERM or SIGHUP (exit 0); then it closes the backup and removes its working folder. A damaged "
-                "chunk makes the read that needs it fail with an I/O error.");
-    cmd->add_option("FOLDER", opt->folder, "backup folder or its job information file")->required();
+                "chunk makes the read that needs it fail with an I/O error (in a container, whose files are "
+                "restored when opened: the open).");
+    cmd->add_option("FOLDER", opt->folder, kArchiveHelp)->required();
     cmd->add_option("MOUNTPOINT", opt->mountpoint, "an existing folder to mount on")->required();
-    auto *version = cmd->add_option("--version", opt->version, "version number (default: the newest)")
+    auto *version = cmd->add_option("--version", opt->version, kVersionHelp)
                         ->check(CLI::NonNegativeNumber);
     cmd->add_flag("--all-versions", opt->all_versions, "every finished version as a top folder named by its number")
         ->excludes(version);

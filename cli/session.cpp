@@ -1,7 +1,6 @@
 #include "session.h"
 
 #include "names.h"
-#include "trellis_archive.h"
 #include "workdir.h"
 
 #include <cerrno>
@@ -246,20 +245,6 @@ int open_archive_at(const std::string &folder, const std::optional<std::string> 
 }
 
 } // namespace
-
-void *Session::handle() const
-{
-    auto *t = dynamic_cast<orvex::jobs::TrellisArchive *>(archive_.get());
-    return t ? t->handle() : nullptr;
-}
-
-void *Session::trellis_handle(const char *command) const
-{
-    void *h = handle();
-    if (!h)
-        print_error(std::string(command) + " works on backup folders only");
-    return h;
-}
 
 int Session::open_with(const std::string &folder, const std::optional<std::string> &password)
 {

@@ -65,13 +65,6 @@ public:
     orvex::jobs::Archive &archive() const { return *archive_; }
     // Hands the open archive over; the session is closed afterwards.
     std::unique_ptr<orvex::jobs::Archive> take() { return std::move(archive_); }
-    // The Trellis library's session, for calls only that library has
-    // (NULL for other kinds of backup).
-    void *handle() const;
-    // handle(), or NULL after an error line saying that `command` works on
-    // backup folders only.
-    void *trellis_handle(const char *command) const;
-
     struct Version {
         int version;
         long long timestamp;

@@ -48,6 +48,53 @@ struct VerifyInfo {
 // overwritten. Returning true stops the file (the call then fails).
 using FileProgress = std::function<bool(int status, float percent)>;
 
+// One entry of a version as find, history and diff report it.
+struct Found {
+    int version = 0;
+    std::string path; // catalogue form ("\\docs\\a.txt")
+    bool is_dir = false;
+    bool is_link = false; // restored (and read) as an empty file
+    long long size = 0;
+    long long mtime = 0;
+};
+
+// What happened to an entry from one version to another.
+enum class Change { Added, Changed, Unchanged, Deleted };
+
+// One step of a history or one difference. A Deleted step carries the state
+// the entry had before it went; its version is the one that lacks it (in a
+// difference: the older version).
+struct Step {
+    Change change = Change::Added;
+    long long time = 0; // start time of entry.version (0 in differences)
+    Found entry;
+};
+
+// Pass as the version to Archive::find: every finished version.
+inline constexpr int kAllVersions = -1;
+
+struct FindQuery {
+    std::string pattern; // glob: '*', '?', "[a-z]", "[!a-z]"; no escape character
+    bool nocase = false;     // letters match in either case
+    bool whole_path = false; // match the whole path; '*' and '?' match '\\' too
+};
+
+// Byte ranges of one file of a version, every byte checked as a restore
+// checks it. A reader needs nothing more of its session: it may be read on
+// another thread than the session's, one thread at a time; destroy every
+// reader before its archive.
+class FileReader {
+public:
+    virtual ~FileReader() = default;
+    // Up to `size` bytes at `offset` into `buf`: their number, fewer only
+    // where the file ends, 0 at or past the end; kFailure when a chunk is
+    // damaged or unreadable (nothing of it reaches `buf` as data).
+    virtual int read(long long offset, char *buf, int size) = 0;
+    // Chunks the reads so far decoded that carry no digest: their bytes
+    // could not be checked against the original ones.
+    virtual long long unchecked_chunks() const { return 0; }
+};
+
 class Archive {
 public:
     virtual ~Archive() = default;
@@ -68,7 +115,45 @@ public:
     // Reads and checks every chunk of one file, writing nothing.
     virtual int verify_file(int version, const std::string &path, const FileProgress &progress,
                             VerifyInfo &info) = 0;
+
+    // ---- Exploring. The archive libraries that have a call of their own
+    // for these use it; otherwise the generic forms below, built on the
+    // calls above, answer (explore.cpp).
+
+    // The entry at `path` ("\\" the root, a folder dated with its version).
+    // kOk, kNoVersion, kNotFound, or another result.
+    virtual int get_entry(int version, const std::string &path, Found &out);
+    // Entries of `version` (or kAllVersions: each state once, in the version
+    // where it was added or changed) whose name, or whole path, matches.
+    // on_match returning false stops the search (still kOk). kOk,
+    // kNoVersion, or kFailure (also for a tree deeper than any path a file
+    // system takes, as a cycle in a damaged archive makes it).
+    virtual int find(int version, const FindQuery &query, const std::function<bool(const Found &)> &on_match);
+    // For each version, ascending, from the first that has the entry: added,
+    // changed or unchanged with its state there, or deleted once where it
+    // went. kOk, kNotFound (in no version), or another result.
+    virtual int history(const std::string &path, const std::function<bool(const Step &)> &on_step);
+    // Added, deleted and changed entries from the tree of `from` to that of
+    // `to`, in path order (depth first, names in byte order). kOk,
+    // kNoVersion (either version missing), or another result.
+    virtual int diff(int from, int to, const std::function<bool(const Step &)> &on_step);
+    // A reader of one file. kOk with `out` set, kNoVersion, kNotFound, or
+    // kFailure (a folder: errno EISDIR; damaged data). The generic form
+    // cannot read ranges and answers kFailure with errno ENOTSUP.
+    virtual int open_reader(int version, const std::string &path, std::unique_ptr<FileReader> &out);
+
+protected:
+    // The generic reader: the file restored once, as a restore checks it,
+    // into a private folder made under `work_folder`; the copy is unlinked
+    // at once and read through its descriptor, so nothing stays behind.
+    // `cancelled` (may be empty) answering true stops the restore, which
+    // then fails.
+    int open_restored_reader(int version, const std::string &path, const std::string &work_folder,
+                             const std::function<bool()> &cancelled, std::unique_ptr<FileReader> &out);
 };
+
+// Same recorded state: kind, size, time and link.
+bool same_state(const Found &a, const Found &b);
 
 // How to open a backup: the folder (or container file), its password when
 // it has one, the folder for working copies, and a cancel poll (true stops

@@ -33,6 +33,62 @@ bool exists(void *inst, int version, const std::string &folder, const std::strin
     return trellis_vesk_list_folder(inst, version, path.c_str(), stop, nullptr) == 0;
 }
 
+// Fills `f` from the library's entry (reusing its path buffer).
+void copy_entry(const trellis_vesk_entry &e, Found &f)
+{
+    f.version = e.version_id;
+    f.path.assign(e.path);
+    f.is_dir = e.type == TRELLIS_VESK_DIR;
+    f.is_link = e.is_link != 0;
+    f.size = e.size;
+    f.mtime = e.mtime;
+}
+
+Change change_of(int change)
+{
+    switch (change) {
+    case TRELLIS_VESK_ADDED:
+        return Change::Added;
+    case TRELLIS_VESK_CHANGED:
+        return Change::Changed;
+    case TRELLIS_VESK_UNCHANGED:
+        return Change::Unchanged;
+    default:
+        return Change::Deleted;
+    }
+}
+
+struct StepRelay {
+    const std::function<bool(const Step &)> *fn;
+    Step step;
+
+    static int call(void *, const trellis_vesk_change_item *item, void *user)
+    {
+        auto *r = static_cast<StepRelay *>(user);
+        r->step.change = change_of(item->change);
+        r->step.time = item->timestamp;
+        copy_entry(item->entry, r->step.entry);
+        return (*r->fn)(r->step) ? 0 : 1;
+    }
+};
+
+class TrellisReader final : public FileReader {
+public:
+    explicit TrellisReader(void *file) : file_(file) {}
+    ~TrellisReader() override { trellis_vesk_close_file(file_); }
+    TrellisReader(const TrellisReader &) = delete;
+    TrellisReader &operator=(const TrellisReader &) = delete;
+    int read(long long offset, char *buf, int size) override
+    {
+        const int n = trellis_vesk_read_file(file_, offset, buf, size);
+        return n < 0 ? kFailure : n;
+    }
+    long long unchecked_chunks() const override { return trellis_vesk_file_unchecked_chunks(file_); }
+
+private:
+    void *file_;
+};
+
 int poll_cancel(void *user)
 {
     const auto *req = static_cast<const OpenRequest *>(user);
@@ -104,6 +160,54 @@ int TrellisArchive::verify_file(int version, const std::string &path, const File
     int rc = trellis_vesk_verify_file(inst_, version, path.c_str(), on_verify_progress, &vi, &relay);
     info.unchecked_chunks = vi.unchecked_chunks;
     return rc;
+}
+
+int TrellisArchive::get_entry(int version, const std::string &path, Found &out)
+{
+    trellis_vesk_entry e{};
+    int rc = trellis_vesk_get_entry(inst_, version, path.c_str(), &e);
+    if (rc == kOk)
+        copy_entry(e, out);
+    return rc;
+}
+
+int TrellisArchive::find(int version, const FindQuery &query, const std::function<bool(const Found &)> &on_match)
+{
+    struct Relay {
+        const std::function<bool(const Found &)> *fn;
+        Found found;
+    } relay{&on_match, {}};
+    auto cb = [](void *, const trellis_vesk_entry *e, void *user) -> int {
+        auto *r = static_cast<Relay *>(user);
+        copy_entry(*e, r->found);
+        return (*r->fn)(r->found) ? 0 : 1;
+    };
+    const int flags =
+        (query.nocase ? TRELLIS_VESK_FIND_NOCASE : 0) | (query.whole_path ? TRELLIS_VESK_FIND_PATH : 0);
+    return trellis_vesk_find(inst_, version == kAllVersions ? TRELLIS_VESK_ALL_VERSIONS : version,
+                             query.pattern.c_str(), flags, cb, &relay);
+}
+
+int TrellisArchive::history(const std::string &path, const std::function<bool(const Step &)> &on_step)
+{
+    StepRelay relay{&on_step, {}};
+    return trellis_vesk_history(inst_, path.c_str(), &StepRelay::call, &relay);
+}
+
+int TrellisArchive::diff(int from, int to, const std::function<bool(const Step &)> &on_step)
+{
+    StepRelay relay{&on_step, {}};
+    return trellis_vesk_diff(inst_, from, to, &StepRelay::call, &relay);
+}
+
+int TrellisArchive::open_reader(int version, const std::string &path, std::unique_ptr<FileReader> &out)
+{
+    void *file = nullptr;
+    int rc = trellis_vesk_open_file(inst_, version, path.c_str(), &file);
+    if (rc != kOk)
+        return rc;
+    out = std::make_unique<TrellisReader>(file);
+    return kOk;
 }
 
 int open_trellis(const OpenRequest &req, std::unique_ptr<Archive> &out)

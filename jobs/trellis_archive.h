@@ -22,6 +22,12 @@ public:
     int restore_file(int version, const std::string &path, const std::string &dst, bool overwrite,
                      const FileProgress &progress) override;
     int verify_file(int version, const std::string &path, const FileProgress &progress, VerifyInfo &info) override;
+    // The library's own calls, over its catalogue.
+    int get_entry(int version, const std::string &path, Found &out) override;
+    int find(int version, const FindQuery &query, const std::function<bool(const Found &)> &on_match) override;
+    int history(const std::string &path, const std::function<bool(const Step &)> &on_step) override;
+    int diff(int from, int to, const std::function<bool(const Step &)> &on_step) override;
+    int open_reader(int version, const std::string &path, std::unique_ptr<FileReader> &out) override;
 
 private:
     void *inst_;

@@ -133,6 +133,13 @@ int VeskArchive::verify_file(int version, const std::string &path, const FilePro
     return after_call(rc, relay);
 }
 
+int VeskArchive::open_reader(int version, const std::string &path, std::unique_ptr<FileReader> &out)
+{
+    if (version != kOnlyVersion)
+        return kNoVersion;
+    return open_restored_reader(version, path, work_folder_, cancelled_, out);
+}
+
 int open_vesk(const OpenRequest &req, std::unique_ptr<Archive> &out)
 {
     if (req.cancelled && req.cancelled())
@@ -153,7 +160,7 @@ int open_vesk(const OpenRequest &req, std::unique_ptr<Archive> &out)
         return rc; // errno is the library's
     struct stat st {};
     long long written = ::stat(native_path(req.path).c_str(), &st) == 0 ? static_cast<long long>(st.st_mtime) : 0;
-    out = std::make_unique<VeskArchive>(inst, written);
+    out = std::make_unique<VeskArchive>(inst, written, temp, req.cancelled);
     return kOk;
 }
 

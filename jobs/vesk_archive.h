@@ -10,7 +10,12 @@ class VeskArchive final : public Archive {
 public:
     // Takes over an open session of the library (closed with this object).
     // `written` is the time its one version is listed with.
-    VeskArchive(void *inst, long long written) : inst_(inst), written_(written) {}
+    // `work_folder` holds the copies open_reader reads; `cancelled` (may be
+    // empty) stops such a copy.
+    VeskArchive(void *inst, long long written, std::string work_folder, std::function<bool()> cancelled)
+        : inst_(inst), written_(written), work_folder_(std::move(work_folder)), cancelled_(std::move(cancelled))
+    {
+    }
     ~VeskArchive() override;
     VeskArchive(const VeskArchive &) = delete;
     VeskArchive &operator=(const VeskArchive &) = delete;
@@ -27,10 +32,17 @@ public:
                      const FileProgress &progress) override;
     // Every chunk carries a signature, so nothing is left unchecked.
     int verify_file(int version, const std::string &path, const FileProgress &progress, VerifyInfo &info) override;
+    // The library reads whole entries only: the file is restored once into
+    // the working folder and read from there (see open_restored_reader).
+    // Finding, history and differences are the generic forms over the one
+    // version.
+    int open_reader(int version, const std::string &path, std::unique_ptr<FileReader> &out) override;
 
 private:
     void *inst_;
     long long written_;
+    std::string work_folder_;
+    std::function<bool()> cancelled_;
 };
 
 // Opens a container file. kNoVersion when nothing is there, kNotFound when

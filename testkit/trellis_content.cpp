@@ -273,7 +273,7 @@ struct ContentWriter::Impl {
         uint64_t kind = tvt_count++ % (opt.password.empty() ? 2 : 4);
         bool compress = kind % 2 == 1;
         bool encrypt = kind >= 2;
-        std::vector<uint8_t> rec = tvt_record(plain, encrypt, compress, tkey, seed);
+        std::vector<uint8_t> rec = tvt_record(plain, encrypt, compress, tkey, seed, opt.tvt_digest);
         uint64_t at = tvt_bytes;
         tvt.write(reinterpret_cast<const char *>(rec.data()), static_cast<std::streamsize>(rec.size()));
         if (!tvt)

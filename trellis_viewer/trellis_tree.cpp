@@ -14,12 +14,25 @@ constexpr size_t kMaxDepth = kMaxPath / 2 + 2;
 const char *kStateColumns = "rowid, is_dir, deleted, attr, fd_vault_id, fd_vault_index, symlink_source";
 const char *kJoinedStateColumns =
     "h.rowid, h.is_dir, h.deleted, h.attr, h.fd_vault_id, h.fd_vault_index, h.symlink_source";
+const char *kJoinedListingColumns = "h.is_dir, h.deleted, h.attr, h.symlink_source";
 
 std::string column_text(sqlite3_stmt *st, int col)
 {
     const void *p = sqlite3_column_blob(st, col);
     int n = sqlite3_column_bytes(st, col);
     return p && n > 0 ? std::string(static_cast<const char *>(p), static_cast<size_t>(n)) : std::string();
+}
+
+// The same into `out`, whose buffer is reused: readers that fill one State
+// per row of a large scan allocate nothing per row.
+void assign_column(sqlite3_stmt *st, int col, std::string &out)
+{
+    const void *p = sqlite3_column_blob(st, col);
+    int n = sqlite3_column_bytes(st, col);
+    if (p && n > 0)
+        out.assign(static_cast<const char *>(p), static_cast<size_t>(n));
+    else
+        out.clear();
 }
 
 } // namespace
@@ -49,13 +62,13 @@ void Tree::read_state(sqlite3_stmt *st, int first, State &out)
     out.row = sqlite3_column_int64(st, first);
     out.dir = sqlite3_column_int64(st, first + 1) == 1;
     out.deleted = sqlite3_column_int64(st, first + 2) != 0;
-    out.attr = column_text(st, first + 3);
+    assign_column(st, first + 3, out.attr);
     attr_info a = parse_attr(out.attr.data(), static_cast<int>(out.attr.size()));
     out.size = a.size;
     out.mtime = a.mtime;
     out.fd_vault_id = sqlite3_column_int64(st, first + 4);
     out.fd_vault_index = sqlite3_column_int64(st, first + 5);
-    out.link = column_text(st, first + 6);
+    assign_column(st, first + 6, out.link);
 }
 
 int Tree::root(long long &id)
@@ -185,6 +198,25 @@ int Tree::visible_read(long long pid, int version, sqlite3_stmt *st, int first, 
 const char *Tree::joined_state_columns()
 {
     return kJoinedStateColumns;
+}
+
+int Tree::visible_listing(long long pid, int version, sqlite3_stmt *st, int first, State &out)
+{
+    out.dir = sqlite3_column_int64(st, first) == 1;
+    out.deleted = sqlite3_column_int64(st, first + 1) != 0;
+    if (out.deleted)
+        return 0;
+    const void *attr = sqlite3_column_blob(st, first + 2);
+    const attr_info a = parse_attr(attr, sqlite3_column_bytes(st, first + 2));
+    out.size = a.size;
+    out.mtime = a.mtime;
+    assign_column(st, first + 3, out.link);
+    return folder_in_tree(pid, version);
+}
+
+const char *Tree::joined_listing_columns()
+{
+    return kJoinedListingColumns;
 }
 
 int Tree::visible(long long id, int version, State &out)

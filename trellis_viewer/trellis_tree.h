@@ -8,6 +8,8 @@
 #include "trellis_common.h"
 #include "trellis_raii.h"
 
+#include "glob.h"
+
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -83,6 +85,12 @@ public:
     int visible_read(long long pid, int version, sqlite3_stmt *st, int first, State &out);
     // The state columns of history alias "h", for a join.
     static const char *joined_state_columns();
+    // visible_read for a caller that lists entries only: from the columns
+    // of joined_listing_columns(), `out` gets the kind, deletion, size, time
+    // and link (its row, descriptor and attribute bytes are left as they
+    // were). A large scan reads fewer columns per row this way.
+    int visible_listing(long long pid, int version, sqlite3_stmt *st, int first, State &out);
+    static const char *joined_listing_columns();
     // The catalogue path of `id`: 1 with the path, 0 when the row does not
     // hang below the root, TV_FAILURE (also for a parent cycle).
     int path_of(long long id, std::string &out);
@@ -159,38 +167,7 @@ int Tree::walk(long long folder, int version, Fn &&fn)
 // separator sorts before every other byte).
 bool path_less(const std::string &a, const std::string &b);
 
-// ---- glob patterns (trellis_vesk_find.cpp) ---------------------------------
-// A shell-style pattern over Unicode code points: '*', '?', "[...]" with
-// ranges and "!"/"^" negation; no escape character. Bytes that are not UTF-8
-// stand for themselves. Compiled once, matched many times by one thread.
-class Glob {
-public:
-    Glob(const std::string &pattern, bool nocase);
-    bool match(const char *text, size_t len);
-    // A pattern for SQLite's GLOB that every name this glob matches also
-    // matches (never fewer, maybe more): ASCII characters compared as they
-    // are, everything else a '*'. "" when it would let every name through.
-    std::string prefilter() const;
-    // True when prefilter() narrows to exactly the names this glob matches,
-    // damaged UTF-8 aside (every name SQLite lets through is matched again).
-    bool prefilter_exact() const;
-
-private:
-    struct Token {
-        enum Kind { Char, Any, Star, Set } kind = Char;
-        char32_t c = 0;
-        bool negate = false;
-        std::vector<std::pair<char32_t, char32_t>> ranges;
-    };
-    bool in_set(const Token &t, char32_t c) const;
-    bool same(char32_t a, char32_t b) const;
-    // The match over code points `at(i)`, i < n (already folded with nocase).
-    template <typename At>
-    bool match_points(size_t n, At &&at) const;
-
-    std::vector<Token> tokens_;
-    bool nocase_;
-    std::u32string text_; // decoded subject, reused between matches
-};
+// Glob patterns of find (the shared matcher).
+using orvex::match::Glob;
 
 } // namespace orvex::trellis

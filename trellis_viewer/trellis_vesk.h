@@ -273,6 +273,12 @@ TRELLIS_VESK_API int trellis_vesk_read_file(void *file, long long offset, char *
 /* Ordinal 18. Releases an open file; NULL is ignored. */
 TRELLIS_VESK_API void trellis_vesk_close_file(void *file) ORVEX_NOEXCEPT;
 
+/* Ordinal 19. How many tvt chunks the reads of an open file decoded that
+ * carry no digest (an all-zero digest field): their bytes were decoded but
+ * could not be checked against the original ones. A chunk decoded again
+ * (after it left the few kept) counts again. 0 for NULL. */
+TRELLIS_VESK_API long long trellis_vesk_file_unchecked_chunks(void *file) ORVEX_NOEXCEPT;
+
 ORVEX_EXTERN_C_END
 
 #endif

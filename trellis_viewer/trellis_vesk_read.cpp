@@ -42,6 +42,7 @@ public:
 
     int open(TRELLIS_VESK_CLIENT *c, int version, const char *path);
     int read(long long offset, char *buf, int size);
+    long long unchecked() const { return unchecked_; }
 
 private:
     int load_rows(TRELLIS_VESK_CLIENT *c, const State &s);
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<char, FreeDeleter> scratch_;
     std::vector<Cached> cache_;
     unsigned long long tick_ = 0;
+    long long unchecked_ = 0; // tvt chunks decoded without a digest to check
 };
 
 int OpenFile::open(TRELLIS_VESK_CLIENT *c, int version, const char *path)
@@ -158,7 +160,7 @@ const std::vector<char> *OpenFile::chunk(size_t i)
             scratch_.reset(static_cast<char *>(std::malloc(kRestoreBufferSize)));
         if (!scratch_)
             return nullptr;
-        const int n = reader_->read(r.vault_id, r.vault_offset, scratch_.get(), kRestoreBufferSize);
+        const int n = reader_->read(r.vault_id, r.vault_offset, scratch_.get(), kRestoreBufferSize, &unchecked_);
         if (n < 0)
             return nullptr;
         // Room for the new chunk: the least recently used ones go first.
@@ -248,6 +250,11 @@ TRELLIS_VESK_API int trellis_vesk_read_file(void *file, long long offset, char *
 TRELLIS_VESK_API void trellis_vesk_close_file(void *file) noexcept
 {
     delete static_cast<OpenFile *>(file);
+}
+
+TRELLIS_VESK_API long long trellis_vesk_file_unchecked_chunks(void *file) noexcept
+{
+    return file ? static_cast<const OpenFile *>(file)->unchecked() : 0;
 }
 
 } // extern "C"

@@ -215,6 +215,37 @@ TEST(CliExplore, CatOfADamagedChunkFailsLoudlyAfterTheGoodBytes)
     EXPECT_EQ(r.out, std::string(want.begin(), want.begin() + static_cast<long>(r.out.size())));
 }
 
+// Chunks whose digest field is all zero are read unchecked: cat gives their
+// bytes and says how many could not be checked, as verify does.
+TEST(CliExplore, CatNotesChunksThatCarryNoDigest)
+{
+    tk::TempDir dir("cli-unchecked");
+    tt::FolderOptions fo;
+    fo.versions = 1;
+    fo.files = 4;
+    fo.max_file_size = 200000;
+    fo.differential = false;
+    tt::ContentOptions co;
+    co.placement = tt::Placement::Tvt;
+    co.tvt_digest = tt::TvtDigestField::Zero;
+    co.repeat_percent = 0; // every chunk read once
+    auto kit = tt::write_folder_with_content(dir.path(), fo, co);
+    const tt::ManifestEntry *file = nullptr;
+    for (const auto &e : kit.manifest.versions[0].entries)
+        if (!e.is_dir && !e.is_link && (!file || e.size > file->size))
+            file = &e;
+    ASSERT_NE(file, nullptr);
+    const auto chunks = tt::file_chunks(dir.path(), file->path, 1);
+    ASSERT_GE(chunks.size(), 2u);
+
+    Outcome r = extract({"cat", dir.str(), file->path});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto want = kit.contents->content(file->path, 1);
+    EXPECT_EQ(r.out, std::string(want.begin(), want.end()));
+    EXPECT_NE(r.err.find("note: " + std::to_string(chunks.size()) + " chunks carry no digest"), std::string::npos)
+        << r.err;
+}
+
 // Runs orvex-extract with its standard output on a terminal; the exit code.
 int on_terminal(const std::vector<std::string> &args, std::string &seen)
 {

@@ -2,12 +2,16 @@
 // through the file system (names, kinds, sizes, times, bytes, links as empty
 // files, no writes), a damaged chunk as EIO, and the end of the program by
 // SIGTERM, SIGINT or unmounting, after which its working folder is gone.
+// A container's one version the same way, its damaged chunk an I/O error.
 // Skipped, saying so, where no FUSE device is available.
 #include "cli_runner.h"
+#include "exportdb.h"
+#include "vesk_damage.h"
 #include "testkit/tempdir.h"
 #include "testkit/trellis.h"
 #include "testkit/trellis_content.h"
 #include "testkit/trellis_inspect.h"
+#include "testkit/vesk_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -170,13 +174,14 @@ struct Mount {
     fs::path tmp = work / "tmp";
     std::unique_ptr<Running> run;
 
-    Mount(const Kit &k, std::vector<std::string> extra)
+    Mount(const Kit &k, std::vector<std::string> extra) : Mount(k.dir.str(), k.password, std::move(extra)) {}
+    Mount(const std::string &archive, const std::string &password, std::vector<std::string> extra)
     {
         fs::create_directories(point);
         fs::create_directories(tmp);
-        std::vector<std::string> args{"mount", k.dir.str(), point.string(), "--foreground"};
+        std::vector<std::string> args{"mount", archive, point.string(), "--foreground"};
         args.insert(args.end(), extra.begin(), extra.end());
-        run = std::make_unique<Running>(args, tmp, k.password);
+        run = std::make_unique<Running>(args, tmp, password);
         mounted = eventually([&] { return is_mounted(point) || !run->alive(); }) && is_mounted(point);
     }
     ~Mount()
@@ -357,3 +362,67 @@ TEST(CliMount, InTheBackgroundItReturnsOnceMountedAndCleansUpAfterUnmount)
 }
 
 } // namespace
+
+TEST(CliMount, AContainerShowsItsTreeReadOnlyAndADamagedChunkIsAnIoError)
+{
+    REQUIRE_FUSE();
+    namespace tv = orvex::testkit::vesk;
+    tk::TempDir dir("cli-mount-vesk");
+    const fs::path file = dir / "sample.vesk";
+    const auto entries = tv::write_sample(file);
+    {
+        Mount m(file.string(), "", {});
+        ASSERT_TRUE(m.mounted) << m.run->log();
+        std::set<std::string> want, got;
+        for (const auto &e : entries) {
+            SCOPED_TRACE(e.path);
+            std::string rel = e.path;
+            std::replace(rel.begin(), rel.end(), '\\', '/');
+            want.insert(rel.substr(1));
+            struct stat st;
+            ASSERT_EQ(::stat(m.at("", e.path).c_str(), &st), 0) << std::strerror(errno);
+            EXPECT_EQ(st.st_mtime, static_cast<time_t>(e.mtime));
+            if (e.filetype == VESK_FILETYPE_DIR) {
+                EXPECT_TRUE(S_ISDIR(st.st_mode));
+                continue;
+            }
+            EXPECT_TRUE(S_ISREG(st.st_mode));
+            // A link's size is what the container lists (its library tells
+            // links from files only when restoring them).
+            if (e.filetype == VESK_FILETYPE_REG) {
+                EXPECT_EQ(static_cast<uint64_t>(st.st_size), e.bytes.size());
+            }
+            const std::string bytes = slurp(m.at("", e.path));
+            EXPECT_TRUE(bytes == std::string(e.bytes.begin(), e.bytes.end()));
+        }
+        for (const auto &e : fs::recursive_directory_iterator(m.point))
+            got.insert(fs::relative(e.path(), m.point).string());
+        EXPECT_EQ(got, want);
+        expect_read_only(m, m.at("", "\\docs\\readme.txt"));
+        m.run->signal(SIGTERM);
+        EXPECT_EQ(m.run->wait(), 0) << m.run->log();
+        // The working folder goes; the container library leaves its empty
+        // lock files beside it (as ls does).
+        EXPECT_TRUE(eventually([&] {
+            for (const auto &e : fs::directory_iterator(m.tmp))
+                if (!e.is_regular_file() || e.file_size() != 0)
+                    return false;
+            return true;
+        })) << "the working folder stayed";
+    }
+    const fs::path damaged = dir / "damaged.vesk";
+    const auto d = orvex::test::write_damaged_container(damaged);
+    Mount m(damaged.string(), "", {});
+    ASSERT_TRUE(m.mounted) << m.run->log();
+    // The whole file is checked before any byte of it is served.
+    errno = 0;
+    const int fd = ::open(m.at("", "\\broken.bin").c_str(), O_RDONLY);
+    EXPECT_LT(fd, 0);
+    EXPECT_EQ(errno, EIO);
+    if (fd >= 0)
+        ::close(fd);
+    const std::string intact = slurp(m.at("", "\\intact.txt"));
+    EXPECT_TRUE(intact == std::string(d.intact.begin(), d.intact.end()));
+    m.run->signal(SIGTERM);
+    EXPECT_EQ(m.run->wait(), 0) << m.run->log();
+}

@@ -167,6 +167,19 @@ TEST(TrellisTvtDigest, VerifyCountsChunksThatCarryNoDigest)
     EXPECT_EQ(unchecked, 1);
     EXPECT_EQ(ot::verify_file(c, 1, "\\f.bin", nullptr, nullptr, &unchecked), 0);
     EXPECT_EQ(unchecked, 2) << "the count adds up over files";
+
+    // Range reads count the same: nothing before a read, then a (once, kept
+    // for the second row) and b.
+    void *file = nullptr;
+    ASSERT_EQ(trellis_vesk_open_file(s.inst, 1, "\\f.bin", &file), 0);
+    EXPECT_EQ(trellis_vesk_file_unchecked_chunks(file), 0);
+    std::vector<char> buf(16000);
+    EXPECT_EQ(trellis_vesk_read_file(file, 0, buf.data(), 12000), 12000);
+    EXPECT_EQ(trellis_vesk_file_unchecked_chunks(file), 1);
+    EXPECT_EQ(std::memcmp(buf.data(), a.data(), a.size()), 0);
+    EXPECT_EQ(std::memcmp(buf.data() + 10000, b.data(), 2000), 0);
+    trellis_vesk_close_file(file);
+    EXPECT_EQ(trellis_vesk_file_unchecked_chunks(nullptr), 0);
 }
 
 } // namespace

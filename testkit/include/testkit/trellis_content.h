@@ -59,6 +59,9 @@ struct ContentOptions {
     // Share of chunks that repeat the chunk before them (read once, written
     // twice by the restore), in percent.
     int repeat_percent = 10;
+    // What the digest field of each tvt chunk holds (Zero: chunks read
+    // unchecked, as some backups carry them).
+    TvtDigestField tvt_digest = TvtDigestField::Content;
     // Told about every chunk stored in an ovt vault (vault number and where
     // it went), for benchmarks that read the vaults on their own.
     std::function<void(uint64_t number, const VaultChunkRef &ref)> on_ovt_chunk;
