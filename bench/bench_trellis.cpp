@@ -6,13 +6,22 @@
 //          itself with one INSERT ... SELECT per table)
 //   list   of the 100,000-entry folder   vs the bare listing query in SQLite
 //   stat   of the root                   vs one recursive query in SQLite
+//   orvex-extract ls -R, ls -R --json and stat of the root, each run as a
+//          child (output to /dev/null), vs the recursive query reading the
+//          listing's columns; with the peak RSS of each child and, for
+//          reference, the time of `orvex-extract versions` (opening alone)
 // Usage: bench_trellis [path_rows] (default 1000000); ORVEX_BENCH_KEEP=1 keeps
-// the generated folder.
+// the generated folder. orvex-extract is taken from beside this program
+// (ORVEX_EXTRACT names another); without it the command figures are skipped.
 #include "testkit/tempdir.h"
 #include "testkit/trellis.h"
 #include "trellis_vesk.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
@@ -142,6 +151,110 @@ uint64_t be64(const unsigned char *p)
     for (int i = 0; i < 8; ++i)
         v = (v << 8) | p[i];
     return v;
+}
+
+// The recursive query below `version`'s root: every entry of the tree with
+// the listing's columns, read one by one. `rows` receives the count.
+const char *kTreeSql =
+    "WITH RECURSIVE tree(id, name, is_dir, attr) AS ("
+    " SELECT rowid, name, 1, NULL FROM path WHERE pid IS NULL AND rowid=(SELECT max(rowid) FROM path WHERE pid IS NULL)"
+    " UNION ALL"
+    " SELECT p.rowid, p.name, h.is_dir, h.attr FROM tree t JOIN path p ON p.pid=t.id"
+    " JOIN history h ON h.rowid=(SELECT rowid FROM history WHERE path_id=p.rowid AND version<=?1"
+    "  ORDER BY version DESC LIMIT 1)"
+    " WHERE t.is_dir=1 AND h.deleted=0)"
+    " SELECT name, is_dir, attr FROM tree";
+
+double tree_query(sqlite3 *db, int version, long long &rows)
+{
+    return seconds([&] {
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare_v2(db, kTreeSql, -1, &st, nullptr) != SQLITE_OK)
+            die(sqlite3_errmsg(db));
+        sqlite3_bind_int(st, 1, version);
+        long long n = 0, sink = 0;
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            sink += sqlite3_column_bytes(st, 0) + sqlite3_column_int(st, 1) + sqlite3_column_bytes(st, 2);
+            if (sqlite3_column_bytes(st, 2) >= 29)
+                sink += static_cast<long long>(be64(static_cast<const unsigned char *>(sqlite3_column_blob(st, 2)) + 20));
+            ++n;
+        }
+        sqlite3_finalize(st);
+        rows = sink == -1 ? 0 : n - 1; // the root itself is not listed
+    });
+}
+
+struct ChildRun {
+    double seconds = 1e30; // best of the runs
+    long peak_kib = 0;     // largest peak RSS of the runs
+};
+
+// Runs `argv` `repeat` times with its output to /dev/null; dies when it fails.
+ChildRun run_child(const std::vector<std::string> &argv_in, int repeat = 3)
+{
+    ChildRun r;
+    for (int i = 0; i < repeat; ++i) {
+        auto t0 = std::chrono::steady_clock::now();
+        pid_t pid = fork();
+        if (pid < 0)
+            die("fork failed");
+        if (pid == 0) {
+            int null = open("/dev/null", O_WRONLY);
+            dup2(null, 1);
+            dup2(null, 2);
+            std::vector<char *> argv;
+            for (const auto &a : argv_in)
+                argv.push_back(const_cast<char *>(a.c_str()));
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        int status = 0;
+        rusage ru{};
+        if (wait4(pid, &status, 0, &ru) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            die(argv_in[1] + " failed");
+        r.seconds = std::min(r.seconds, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+        r.peak_kib = std::max(r.peak_kib, ru.ru_maxrss);
+    }
+    return r;
+}
+
+std::string extract_exe()
+{
+    if (const char *e = std::getenv("ORVEX_EXTRACT"))
+        return e;
+    const fs::path beside = fs::canonical("/proc/self/exe").parent_path() / "orvex-extract";
+    return fs::exists(beside) ? beside.string() : std::string();
+}
+
+// The commands against the recursive query over the same rows.
+void command_figures(const fs::path &backup, sqlite3 *db)
+{
+    const std::string exe = extract_exe();
+    if (exe.empty()) {
+        std::printf("\ncommand figures skipped: build orvex-extract beside this program\n");
+        return;
+    }
+    long long rows = 0;
+    const double t_tree = tree_query(db, 2, rows);
+    const std::string folder = backup.string();
+    struct Case {
+        const char *what;
+        std::vector<std::string> args;
+    } cases[] = {
+        {"orvex-extract versions (opening alone)", {exe, "versions", folder}},
+        {"orvex-extract ls -R", {exe, "ls", folder, "-R"}},
+        {"orvex-extract ls -R --json", {exe, "ls", folder, "-R", "--json"}},
+        {"orvex-extract stat (the root)", {exe, "stat", folder}},
+    };
+    std::printf("\n%-44s %10s %10s %8s %8s %10s\n", "command (best of 3) vs recursive query", "ours (s)", "base (s)",
+                "ratio", "target", "peak MiB");
+    for (const Case &c : cases) {
+        const ChildRun r = run_child(c.args);
+        std::printf("%-44s %10.3f %10.3f %7.2fx %8s %10.1f\n", c.what, r.seconds, t_tree, r.seconds / t_tree,
+                    c.args[1] == "versions" ? "-" : "<=2x", r.peak_kib / 1024.0);
+    }
+    std::printf("recursive query: %lld entries below the root\n", rows);
 }
 
 } // namespace
@@ -282,8 +395,6 @@ int main(int argc, char **argv)
         sqlite3_finalize(st);
         --q_dirs; // the root itself
     });
-    sqlite3_close(db);
-    trellis_vesk_close(inst);
 
     if (stat.file_count != q_files || stat.folder_count != q_dirs || stat.total_size != q_bytes)
         die("statistics differ from the recursive query");
@@ -299,5 +410,8 @@ int main(int argc, char **argv)
                 t_stat / t_rec, "<=2x");
     std::printf("\nlisted %lld entries (bare query %lld rows); root: %d folders, %d files, %lld bytes\n", listed,
                 bare_rows, stat.folder_count, stat.file_count, stat.total_size);
+    command_figures(backup, db);
+    sqlite3_close(db);
+    trellis_vesk_close(inst);
     return 0;
 }

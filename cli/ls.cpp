@@ -7,8 +7,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace orvex::cli {
 
@@ -27,7 +30,9 @@ struct Item {
     long long mtime;
 };
 
-// EXIT_OK, or the exit code with the error printed.
+// EXIT_OK, or the exit code with the error printed. The items of one folder
+// are held until its listing succeeded, so a folder that fails prints
+// nothing; memory follows the largest folder, never the whole tree.
 int list_one(orvex::jobs::Archive &archive, int version, const std::string &path, std::vector<Item> &items)
 {
     items.clear();
@@ -38,17 +43,44 @@ int list_one(orvex::jobs::Archive &archive, int version, const std::string &path
     return path_result(rc, path, version, "list");
 }
 
-nlohmann::ordered_json folder_json(const std::string &path, int version, const std::vector<Item> &items)
+// A JSON string as nlohmann's compact dump writes it. Names are mostly
+// plain ASCII, which needs no escaping; anything else goes through the
+// library (bytes that are not UTF-8 are replaced rather than failing the
+// whole listing).
+void put_json_string(FILE *out, const std::string &s)
 {
-    nlohmann::ordered_json entries = nlohmann::ordered_json::array();
-    for (const auto &i : items)
-        entries.push_back(
-            {{"name", i.name}, {"type", i.is_dir ? "dir" : "file"}, {"size", i.size}, {"mtime", i.mtime}});
-    nlohmann::ordered_json o;
-    o["path"] = path;
-    o["version"] = version;
-    o["entries"] = entries;
-    return o;
+    const bool plain = std::all_of(s.begin(), s.end(), [](char c) {
+        return c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
+    });
+    if (plain) {
+        std::fputc('"', out);
+        std::fwrite(s.data(), 1, s.size(), out);
+        std::fputc('"', out);
+        return;
+    }
+    const std::string text =
+        nlohmann::ordered_json(s).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    std::fwrite(text.data(), 1, text.size(), out);
+}
+
+// One folder of the listing in JSON, the same document nlohmann would dump
+// for {"path", "version", "entries": [{"name", "type", "size", "mtime"}]},
+// written entry by entry instead of built whole.
+void print_json(const std::string &path, int version, const std::vector<Item> &items)
+{
+    FILE *out = cli_out();
+    std::fputs("{\"path\":", out);
+    put_json_string(out, path);
+    std::fprintf(out, ",\"version\":%d,\"entries\":[", version);
+    bool first = true;
+    for (const auto &i : items) {
+        std::fputs(first ? "{\"name\":" : ",{\"name\":", out);
+        first = false;
+        put_json_string(out, i.name);
+        std::fprintf(out, ",\"type\":\"%s\",\"size\":%lld,\"mtime\":%lld}", i.is_dir ? "dir" : "file", i.size,
+                     i.mtime);
+    }
+    std::fputs("]}", out);
 }
 
 void print_text(const std::string &path, const std::vector<Item> &items, bool header)
@@ -57,16 +89,36 @@ void print_text(const std::string &path, const std::vector<Item> &items, bool he
         std::fprintf(cli_out(), "%s:\n", orvex::jobs::printable(path).c_str());
     for (const auto &i : items)
         std::fprintf(cli_out(), "%c %14lld  %s  %s\n", i.is_dir ? 'd' : '-', i.size, format_time(i.mtime).c_str(),
-                    orvex::jobs::printable(i.name).c_str());
+                     orvex::jobs::printable(i.name).c_str());
     if (header)
         std::fprintf(cli_out(), "\n");
 }
 
-std::string dump(const nlohmann::ordered_json &j)
+// The folders below `path` that can be descended into, in listing order. A
+// name that cannot be addressed as a path (empty, with a separator) would
+// resolve to another folder, so it is reported and left out, as is a path
+// too long to be one.
+std::vector<std::string> sub_folders(const std::string &path, const std::vector<Item> &items, int &result)
 {
-    // Names come from the catalogue: bytes that are not UTF-8 are replaced
-    // rather than failing the whole listing.
-    return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    std::vector<std::string> subs;
+    for (const auto &i : items) {
+        if (!i.is_dir)
+            continue;
+        if (i.name.empty() || i.name.find('\\') != std::string::npos || i.name.find('/') != std::string::npos) {
+            print_error(orvex::jobs::printable(path) + ": skipping a folder whose name cannot be a path: \"" +
+                        orvex::jobs::printable(i.name) + "\"");
+            result = EXIT_FAILURE_OTHER;
+            continue;
+        }
+        std::string sub = child_path(path, i.name);
+        if (sub.size() > 4096) {
+            print_error(orvex::jobs::printable(sub.substr(0, 64)) + "...: path too long, not descended into");
+            result = EXIT_FAILURE_OTHER;
+            continue;
+        }
+        subs.push_back(std::move(sub));
+    }
+    return subs;
 }
 
 int run_ls(const LsOptions &opt)
@@ -82,55 +134,46 @@ int run_ls(const LsOptions &opt)
     if (int rc = list_one(s.archive(), version, root, items))
         return rc;
     if (!opt.recursive) {
-        if (opt.json)
-            std::fprintf(cli_out(), "%s\n", dump(folder_json(root, version, items)).c_str());
-        else
+        if (opt.json) {
+            print_json(root, version, items);
+            std::fputs("\n", cli_out());
+        } else {
             print_text(root, items, false);
+        }
         return EXIT_OK;
     }
 
-    // Depth first, in the library's order. A name that cannot be addressed as
-    // a path (empty, with a backslash) would resolve to another folder, so it
-    // is reported and not descended into.
+    // Depth first, in the library's order, each folder printed as soon as it
+    // is listed: besides the folder at hand only the paths of the folders
+    // still to visit are kept.
     int result = EXIT_OK;
-    nlohmann::ordered_json all = nlohmann::ordered_json::array();
-    std::vector<std::pair<std::string, std::vector<Item>>> stack;
-    stack.emplace_back(root, std::move(items));
-    while (!stack.empty()) {
-        auto [path, list] = std::move(stack.back());
-        stack.pop_back();
-        if (opt.json)
-            all.push_back(folder_json(path, version, list));
-        else
-            print_text(path, list, true);
-        std::vector<std::pair<std::string, std::vector<Item>>> subs;
-        for (const auto &i : list) {
-            if (!i.is_dir)
-                continue;
-            if (i.name.empty() || i.name.find('\\') != std::string::npos || i.name.find('/') != std::string::npos) {
-                print_error(orvex::jobs::printable(path) + ": skipping a folder whose name cannot be a path: \"" +
-                            orvex::jobs::printable(i.name) + "\"");
-                result = EXIT_FAILURE_OTHER;
-                continue;
-            }
-            std::string sub = child_path(path, i.name);
-            if (sub.size() > 4096) {
-                print_error(orvex::jobs::printable(sub.substr(0, 64)) + "...: path too long, not descended into");
-                result = EXIT_FAILURE_OTHER;
-                continue;
-            }
-            std::vector<Item> sub_items;
-            if (int rc = list_one(s.archive(), version, sub, sub_items)) {
+    std::vector<std::string> pending{root};
+    bool first = true;
+    if (opt.json)
+        std::fputs("[", cli_out());
+    while (!pending.empty()) {
+        const std::string path = std::move(pending.back());
+        pending.pop_back();
+        if (path != root) {
+            if (int rc = list_one(s.archive(), version, path, items)) {
                 result = rc;
                 continue;
             }
-            subs.emplace_back(sub, std::move(sub_items));
         }
+        if (opt.json) {
+            if (!first)
+                std::fputs(",", cli_out());
+            print_json(path, version, items);
+        } else {
+            print_text(path, items, true);
+        }
+        first = false;
+        std::vector<std::string> subs = sub_folders(path, items, result);
         for (auto it = subs.rbegin(); it != subs.rend(); ++it)
-            stack.push_back(std::move(*it));
+            pending.push_back(std::move(*it));
     }
     if (opt.json)
-        std::fprintf(cli_out(), "%s\n", dump(all).c_str());
+        std::fputs("]\n", cli_out());
     return result;
 }
 

@@ -159,6 +159,9 @@ namespace {
 // while the session is open, so an id stays right for the session's life.
 // A few entries suffice: a walk of a tree asks for a folder just after its
 // parent, and for many files of the same folder in a row.
+// It also keeps the listing's statements, prepared once per session: a walk
+// lists one folder per call, and preparing them anew each time cost as much
+// as reading a small folder.
 class PathCache {
 public:
     explicit PathCache(sqlite3 *db) : db_(db) {}
@@ -171,6 +174,30 @@ public:
     PathCache &operator=(const PathCache &) = delete;
 
     sqlite3 *db() const { return db_; }
+
+    // The children query (kChildrenSql), bound to `folder` and `version`, or
+    // NULL. The caller resets it once its rows are read (see Reset).
+    sqlite3_stmt *children(long long folder, int version)
+    {
+        if (!children_ && children_.prepare(db_, kChildrenSql) != SQLITE_OK)
+            return nullptr;
+        sqlite3_bind_int64(children_.get(), 1, folder);
+        sqlite3_bind_int(children_.get(), 2, version);
+        return children_.get();
+    }
+
+    // check_version with a kept statement: 0, -1 no such version, TV_FAILURE.
+    int has_version(int version)
+    {
+        if (!version_ && version_.prepare(db_, "SELECT version_no FROM version WHERE version_no=?") != SQLITE_OK)
+            return TV_FAILURE;
+        sqlite3_bind_int(version_.get(), 1, version);
+        int rc = sqlite3_step(version_.get());
+        sqlite3_reset(version_.get());
+        if (rc == SQLITE_ROW)
+            return 0;
+        return rc == SQLITE_DONE ? -1 : TV_FAILURE;
+    }
 
     long long resolve(const char *path)
     {
@@ -282,16 +309,17 @@ private:
 
     sqlite3 *db_;
     sqlite3_stmt *root_ = nullptr, *step_ = nullptr;
+    Stmt children_, version_;
     long long root_id_ = 0;
     std::vector<Known> kept_; // oldest first
 };
 
 } // namespace
 
-long long resolve_path(TRELLIS_VESK_CLIENT *c, const char *path)
+namespace {
+
+PathCache &cache_of(TRELLIS_VESK_CLIENT *c)
 {
-    if (!c || !c->db || !path)
-        return TV_FAILURE;
     auto *cache = static_cast<PathCache *>(c->path_cache);
     if (cache && cache->db() != c->db) {
         release_path_cache(c);
@@ -301,7 +329,35 @@ long long resolve_path(TRELLIS_VESK_CLIENT *c, const char *path)
         cache = new PathCache(c->db);
         c->path_cache = cache;
     }
-    return cache->resolve(path);
+    return *cache;
+}
+
+// Resets a kept statement when the reading of its rows ends, however it
+// ends, so it holds no read of the catalogue between calls.
+class Reset {
+public:
+    explicit Reset(sqlite3_stmt *st) : st_(st) {}
+    ~Reset()
+    {
+        if (st_) {
+            sqlite3_reset(st_);
+            sqlite3_clear_bindings(st_);
+        }
+    }
+    Reset(const Reset &) = delete;
+    Reset &operator=(const Reset &) = delete;
+
+private:
+    sqlite3_stmt *st_;
+};
+
+} // namespace
+
+long long resolve_path(TRELLIS_VESK_CLIENT *c, const char *path)
+{
+    if (!c || !c->db || !path)
+        return TV_FAILURE;
+    return cache_of(c).resolve(path);
 }
 
 void release_path_cache(TRELLIS_VESK_CLIENT *c)
@@ -317,37 +373,39 @@ namespace {
 int list_folder(TRELLIS_VESK_CLIENT *c, int version_id, const char *path, trellis_vesk_list_folder_callback callback,
                 void *user_data)
 {
-    int rc = check_version(c->db, version_id);
+    PathCache &cache = cache_of(c);
+    int rc = cache.has_version(version_id);
     if (rc != 0)
         return rc == -1 ? TV_NO_VERSION : TV_FAILURE;
-    long long id = resolve_path(c, path);
+    long long id = cache.resolve(path);
     if (id == -1)
         return TV_NOT_FOUND;
     if (id < 0)
         return TV_FAILURE;
 
-    Stmt st;
-    if (st.prepare(c->db, kChildrenSql) != SQLITE_OK)
-        return TV_FAILURE;
-    sqlite3_bind_int64(st.get(), 1, id);
-    sqlite3_bind_int(st.get(), 2, version_id);
+    // The rows are read whole and the statement reset before the first
+    // callback: a callback may list again through this session.
     std::vector<Entry> entries;
-    while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
-        if (sqlite3_column_int64(st.get(), 4) != 0)
-            continue; // deleted in its latest state
-        Entry e;
-        const unsigned char *name = sqlite3_column_text(st.get(), 1);
-        e.name = name ? reinterpret_cast<const char *>(name) : "";
-        e.type = sqlite3_column_int64(st.get(), 2) == 1 ? TRELLIS_VESK_DIR : TRELLIS_VESK_FILE;
-        attr_info a = parse_attr(sqlite3_column_blob(st.get(), 3), sqlite3_column_bytes(st.get(), 3));
-        e.size = a.size;
-        e.mtime = a.mtime;
-        entries.push_back(std::move(e));
+    {
+        sqlite3_stmt *st = cache.children(id, version_id);
+        if (!st)
+            return TV_FAILURE;
+        Reset done(st);
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            if (sqlite3_column_int64(st, 4) != 0)
+                continue; // deleted in its latest state
+            Entry e;
+            const unsigned char *name = sqlite3_column_text(st, 1);
+            e.name = name ? reinterpret_cast<const char *>(name) : "";
+            e.type = sqlite3_column_int64(st, 2) == 1 ? TRELLIS_VESK_DIR : TRELLIS_VESK_FILE;
+            attr_info a = parse_attr(sqlite3_column_blob(st, 3), sqlite3_column_bytes(st, 3));
+            e.size = a.size;
+            e.mtime = a.mtime;
+            entries.push_back(std::move(e));
+        }
+        if (rc != SQLITE_DONE)
+            return TV_FAILURE;
     }
-    if (rc != SQLITE_DONE)
-        return TV_FAILURE;
-    if (st.finalize() != SQLITE_OK)
-        return TV_FAILURE;
     std::sort(entries.begin(), entries.end(), entry_order);
     for (const auto &e : entries) {
         trellis_vesk_item item{};

@@ -294,6 +294,13 @@ int open_session(const char *vesk_path, const char *decrypt_password, void **ins
         close_session(c.release());
         return TV_FAILURE;
     }
+    // A copy in a working folder this session made is opened by nobody else,
+    // and the session only reads it (the merge wrote it through its own
+    // connection, in one transaction, before this). Keeping the lock spares
+    // every statement its lock, unlock and check of the file header. A copy
+    // in a folder others may share keeps SQLite's ordinary locking.
+    if (owns)
+        sqlite3_exec(c->db, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
     copy_cut(c->decrypt_password, sizeof c->decrypt_password, decrypt_password ? decrypt_password : "");
     if (initialize_dedup_restore_instance(c.get()) != 0) {
         close_session(c.release());

@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -195,6 +196,91 @@ TEST(CliTrellis, FolderNamesThatCannotBePathsDoNotLoopTheTree)
     ASSERT_EQ(got.size(), 2u); // the root and "ok"
     EXPECT_EQ(got[1]["path"], "\\ok");
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
+}
+
+TEST(CliTrellis, JsonListingWritesEveryNameAsTheJsonLibraryDoes)
+{
+    // The listing is written as it goes rather than dumped whole; every
+    // name that needs escaping (quotes, control bytes, bytes that are not
+    // UTF-8) must still come out byte for byte as the JSON library writes it.
+    struct Name {
+        std::string name;
+        bool dir;
+        uint64_t size;
+        int64_t mtime;
+    };
+    const std::vector<Name> names = {
+        {"plain.txt", false, 1, 1600000000},   {"say \"hi\"", false, 2, 1600000001},
+        {"tab\there", false, 3, 4102444800},   {std::string("ctl\x01\x1f", 5), false, 4, 0},
+        {"bad\xff\xfe-utf8", false, 5, 7},     {"r\xc3\xa9sum\xc3\xa9", false, 6, 8},
+        {"del\x7f/slash", false, 7, 9},        {"dir \"q\"", true, 0, 10},
+        {"\xe6\x97\xa5\xe6\x9c\xac", true, 0, 11},
+    };
+    tk::TempDir dir("cli-json-names");
+    tt::write_job_info(dir.path(), tt::make_job_id(3), "", tt::InfoForm::KeyValue);
+    {
+        tt::Catalogue c(dir / tt::full_name(1), false);
+        c.add_version(1, 1700000000, 1700000100, 1);
+        const int64_t root = c.add_path(std::nullopt, "", 1);
+        tt::HistoryRow h;
+        h.path_id = root;
+        h.is_dir = true;
+        h.attr = tt::make_attr(0, 0, 32);
+        c.add_history(h);
+        int64_t id = 2;
+        for (const Name &n : names) {
+            c.add_path(root, n.name, id);
+            h.path_id = id;
+            h.is_dir = n.dir;
+            h.attr = tt::make_attr(n.size, n.mtime, 32);
+            c.add_history(h);
+            if (n.dir) { // one file in each folder, named like its folder
+                c.add_path(id, n.name, id + 100);
+                h.path_id = id + 100;
+                h.is_dir = false;
+                h.attr = tt::make_attr(1, 1, 32);
+                c.add_history(h);
+            }
+            ++id;
+        }
+    }
+
+    // Files first, then folders, each in byte order; depth first.
+    using ojson = nlohmann::ordered_json;
+    auto entry = [](const std::string &name, bool is_dir, uint64_t size, int64_t mtime) {
+        ojson e;
+        e["name"] = name;
+        e["type"] = is_dir ? "dir" : "file";
+        e["size"] = size;
+        e["mtime"] = mtime;
+        return e;
+    };
+    auto folder = [](const std::string &path, const ojson &entries) {
+        ojson f;
+        f["path"] = path;
+        f["version"] = 1;
+        f["entries"] = entries;
+        return f;
+    };
+    std::vector<Name> sorted = names;
+    std::sort(sorted.begin(), sorted.end(), [](const Name &a, const Name &b) {
+        return a.dir != b.dir ? !a.dir : a.name < b.name;
+    });
+    ojson root_entries = ojson::array();
+    for (const Name &n : sorted)
+        root_entries.push_back(entry(n.name, n.dir, n.size, n.mtime));
+    ojson tree = ojson::array({folder("\\", root_entries)});
+    for (const Name &n : sorted)
+        if (n.dir)
+            tree.push_back(folder("\\" + n.name, ojson::array({entry(n.name, false, 1, 1)})));
+    auto dump = [](const ojson &j) { return j.dump(-1, ' ', false, ojson::error_handler_t::replace) + "\n"; };
+
+    Outcome r = extract({"ls", dir.str(), "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, dump(tree[0]));
+    r = extract({"ls", dir.str(), "-R", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, dump(tree));
 }
 
 TEST(CliTrellis, MkbackupWritesAFolderAndItsRecord)

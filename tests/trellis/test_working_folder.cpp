@@ -154,4 +154,50 @@ TEST(TrellisWorkingFolder, AFullTemporaryFolderIsAFullDisk)
     EXPECT_EQ(tk::read_file(out / "f"), f.kit.contents->content(file, 1));
 }
 
+TEST(TrellisWorkingFolder, SessionsOfOneProcessEachKeepTheirOwnCopy)
+{
+    // A session keeps the lock of the catalogue copy in the folder it made;
+    // another session of the same process, under the same temporary folder,
+    // must have a copy of its own and read it while the first is busy, and
+    // after the first closed.
+    KitFolder f;
+    tk::TempDir temp("trellis-work");
+    void *a = nullptr, *b = nullptr;
+    ASSERT_EQ(trellis_vesk_open(f.dir.str().c_str(), nullptr, &a, temp.str().c_str()), 0);
+    ASSERT_EQ(trellis_vesk_open(f.dir.str().c_str(), nullptr, &b, temp.str().c_str()), 0);
+    EXPECT_STRNE(static_cast<TRELLIS_VESK_CLIENT *>(a)->working_folder,
+                 static_cast<TRELLIS_VESK_CLIENT *>(b)->working_folder);
+
+    // b lists the whole root while a is in the middle of its own listing.
+    struct Nested {
+        void *other;
+        std::vector<Listed> outer, inner;
+        int inner_rc = -1;
+    } n{b, {}, {}};
+    auto cb = [](void *, int, const char *, trellis_vesk_item *it, void *user) -> int {
+        auto *s = static_cast<Nested *>(user);
+        s->outer.push_back({it->name, it->type, it->size, it->mtime});
+        if (s->outer.size() == 1)
+            s->inner_rc = list(s->other, 2, "\\", s->inner);
+        return 0;
+    };
+    ASSERT_EQ(trellis_vesk_list_folder(a, 2, "\\", cb, &n), 0);
+    EXPECT_EQ(n.inner_rc, 0);
+    EXPECT_FALSE(n.outer.empty());
+    EXPECT_EQ(names(n.outer), names(n.inner));
+
+    const std::string file = f.first_file();
+    tk::TempDir out("restore-out");
+    Recorder r;
+    EXPECT_EQ(trellis_vesk_restore_file(a, 1, file.c_str(), (out / "a").c_str(), 0, record, &r), 0);
+    EXPECT_EQ(trellis_vesk_close(a), 0);
+    std::vector<Listed> again;
+    EXPECT_EQ(list(b, 2, "\\", again), 0);
+    EXPECT_EQ(names(again), names(n.outer));
+    EXPECT_EQ(trellis_vesk_restore_file(b, 1, file.c_str(), (out / "b").c_str(), 0, record, &r), 0);
+    EXPECT_EQ(tk::read_file(out / "a"), f.kit.contents->content(file, 1));
+    EXPECT_EQ(tk::read_file(out / "b"), f.kit.contents->content(file, 1));
+    EXPECT_EQ(trellis_vesk_close(b), 0);
+}
+
 } // namespace
