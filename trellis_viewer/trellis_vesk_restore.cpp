@@ -19,11 +19,13 @@
 #include <openssl/crypto.h>
 #include <openssl/sha.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #if !defined(_WIN32)
 #include <sys/stat.h>
@@ -201,29 +203,66 @@ struct FreeDeleter {
     void operator()(char *p) const { std::free(p); }
 };
 
-// Kept by the session between restores: files of one folder share their
-// descriptor databases, and the 60 MiB buffer need not be mapped anew for
-// every file (its pages are touched only as far as chunks reach).
+// A descriptor database kept open with its chunk query prepared.
+struct OpenDescriptor {
+    long long number = -1;
+    Db db;
+    Stmt chunks;
+    unsigned long long used = 0;
+
+    OpenDescriptor() = default;
+    OpenDescriptor(OpenDescriptor &&) = default;
+    ~OpenDescriptor() { close(); }
+    void close()
+    {
+        chunks.reset(); // before its connection
+        db.reset();
+        number = -1;
+    }
+};
+
+// Descriptors kept open at once. A restore walks folders, and the files of
+// one folder come from many descriptors (they were numbered as the backup
+// met them), so reopening the one needed per file costs a descriptor open,
+// its locks and a schema parse nearly every file. Each open one costs a
+// connection and the few pages read from it, well under a megabyte.
+constexpr size_t kOpenDescriptors = 32;
+
+// Kept by the session between restores: the descriptor databases files
+// share, and the 60 MiB buffer need not be mapped anew for every file (its
+// pages are touched only as far as chunks reach).
 struct RestoreState {
     // Statements on the session's catalogue, prepared once.
     sqlite3_stmt *version_st = nullptr, *history_st = nullptr;
-    long long desc_number = -1;
-    Db desc;
-    sqlite3_stmt *chunks_st = nullptr; // on `desc`
+    std::vector<OpenDescriptor> descs; // at most kOpenDescriptors
+    unsigned long long clock = 0;
     std::unique_ptr<char, FreeDeleter> buf;
 
     ~RestoreState()
     {
-        drop_descriptor();
+        descs.clear();
         for (sqlite3_stmt *st : {version_st, history_st})
             sqlite3_finalize(st);
     }
-    void drop_descriptor()
+    // The open descriptor `number`, or null.
+    OpenDescriptor *find(long long number)
     {
-        sqlite3_finalize(chunks_st);
-        chunks_st = nullptr;
-        desc.reset();
-        desc_number = -1;
+        for (OpenDescriptor &d : descs)
+            if (d.number == number && d.chunks) {
+                d.used = ++clock;
+                return &d;
+            }
+        return nullptr;
+    }
+    // A free place for one more, closing the one used longest ago when all are taken.
+    OpenDescriptor &vacancy()
+    {
+        if (descs.size() < kOpenDescriptors)
+            return descs.emplace_back();
+        auto oldest = std::min_element(descs.begin(), descs.end(),
+                                       [](const OpenDescriptor &a, const OpenDescriptor &b) { return a.used < b.used; });
+        oldest->close();
+        return *oldest;
     }
 };
 
@@ -291,24 +330,25 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, i
                 Report &&report)
 {
     RestoreState &rs = state_of(c);
-    if (rs.desc_number != e.fd_vault_id || !rs.desc) {
-        rs.drop_descriptor();
-        if (int rc = open_descriptor(c, e.fd_vault_id, rs.desc); rc != TV_OK)
+    OpenDescriptor *desc = rs.find(e.fd_vault_id);
+    if (!desc) {
+        OpenDescriptor &d = rs.vacancy();
+        if (int rc = open_descriptor(c, e.fd_vault_id, d.db); rc != TV_OK)
             return rc;
-        // Read-only: the shared lock is kept while the descriptor serves
-        // consecutive files, instead of being taken again for every query.
-        sqlite3_exec(rs.desc.get(), "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
-        if (sqlite3_prepare_v2(rs.desc.get(),
-                               "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
-                               "ORDER BY file_offset ASC",
-                               -1, &rs.chunks_st, nullptr) != SQLITE_OK) {
-            std::printf("descriptor %lld cannot be read: %s\n", e.fd_vault_id, sqlite3_errmsg(rs.desc.get()));
-            rs.drop_descriptor();
+        // Read-only: the shared lock is kept while the descriptor stays
+        // open, instead of being taken again for every query.
+        sqlite3_exec(d.db.get(), "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
+        if (d.chunks.prepare(d.db.get(), "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
+                                         "ORDER BY file_offset ASC") != SQLITE_OK) {
+            std::printf("descriptor %lld cannot be read: %s\n", e.fd_vault_id, sqlite3_errmsg(d.db.get()));
+            d.close();
             return TV_FAILURE;
         }
-        rs.desc_number = e.fd_vault_id;
+        d.number = e.fd_vault_id;
+        d.used = ++rs.clock;
+        desc = &d;
     }
-    sqlite3_stmt *const st = rs.chunks_st;
+    sqlite3_stmt *const st = desc->chunks.get();
     struct Reset {
         sqlite3_stmt *s;
         ~Reset() { sqlite3_reset(s); }

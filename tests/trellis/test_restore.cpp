@@ -349,22 +349,28 @@ TEST(TrellisRestore, EveryFileOfEveryVersionOfKitFolders)
         std::string password;
         tt::Placement placement;
         bool differential;
-    } cases[] = {{"", tt::Placement::Mixed, true}, {"kit pass", tt::Placement::Mixed, true},
-                 {"kit pass", tt::Placement::Tvt, false}};
+        int files = 14;
+        int files_per_descriptor = 5;
+    } cases[] = {{"", tt::Placement::Mixed, true},
+                 {"kit pass", tt::Placement::Mixed, true},
+                 {"kit pass", tt::Placement::Tvt, false},
+                 // A descriptor per file, more than the session keeps open:
+                 // files come from open, reopened and evicted descriptors.
+                 {"kit pass", tt::Placement::Ovt, false, 45, 1}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.password + (c.differential ? " diff" : " full"));
         tk::TempDir dir("trellis-kit");
         tt::FolderOptions fo;
         fo.password = c.password;
         fo.versions = 3;
-        fo.files = 14;
+        fo.files = c.files;
         fo.seed = 11;
         fo.max_file_size = 300000;
         fo.links = true;
         fo.differential = c.differential;
         tt::ContentOptions co;
         co.placement = c.placement;
-        co.files_per_descriptor = 5;
+        co.files_per_descriptor = c.files_per_descriptor;
         co.vault_capacity = 200000;
         auto kit = tt::write_folder_with_content(dir.path(), fo, co);
         Session s(dir.str(), c.password.empty() ? nullptr : c.password.c_str());
