@@ -238,6 +238,7 @@ struct HoldLimits {
 struct RestoreState {
     // Statements on the session's catalogue, prepared once.
     sqlite3_stmt *version_st = nullptr, *history_st = nullptr;
+    std::optional<int> known_version; // found in the catalogue
     HoldLimits limits;
     std::vector<HeldDescriptor> held;
     size_t held_rows = 0;
@@ -506,16 +507,21 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, i
 int find_path(TRELLIS_VESK_CLIENT *c, int version, const char *path, long long &id)
 {
     RestoreState &rs = state_of(c);
-    if (!rs.version_st && sqlite3_prepare_v2(c->db, "SELECT version_no FROM version WHERE version_no=?", -1,
-                                             &rs.version_st, nullptr) != SQLITE_OK)
-        return TV_FAILURE;
-    sqlite3_bind_int(rs.version_st, 1, version);
-    int rc = sqlite3_step(rs.version_st);
-    sqlite3_reset(rs.version_st);
-    if (rc == SQLITE_DONE)
-        return TV_NO_VERSION;
-    if (rc != SQLITE_ROW)
-        return TV_FAILURE;
+    // The session's catalogue does not change: a version found once is
+    // there for every later file of it.
+    if (version != rs.known_version) {
+        if (!rs.version_st && sqlite3_prepare_v2(c->db, "SELECT version_no FROM version WHERE version_no=?", -1,
+                                                 &rs.version_st, nullptr) != SQLITE_OK)
+            return TV_FAILURE;
+        sqlite3_bind_int(rs.version_st, 1, version);
+        int rc = sqlite3_step(rs.version_st);
+        sqlite3_reset(rs.version_st);
+        if (rc == SQLITE_DONE)
+            return TV_NO_VERSION;
+        if (rc != SQLITE_ROW)
+            return TV_FAILURE;
+        rs.known_version = version;
+    }
     id = resolve_path(c, path);
     if (id == -1)
         return TV_NOT_FOUND;
