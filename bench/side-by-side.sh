@@ -26,9 +26,10 @@
 #                must be a disk file system, not tmpfs
 #   --no-others  leave restic and borg out (they are installed with apt-get
 #                when missing, for this script only)
+#   --report-only  print the tables again from the logs a run left in --work
 set -euo pipefail
 
-scale=1 rounds=5 sets=large,spread,small2k,small20k,small200k others=1
+scale=1 rounds=5 sets=large,spread,small2k,small20k,small200k others=1 report_only=0
 build=build/rel work=/var/tmp/orvex-side-by-side
 while [ $# -gt 0 ]; do
   case $1 in
@@ -38,6 +39,7 @@ while [ $# -gt 0 ]; do
     --build) build=$2; shift 2 ;;
     --work) work=$2; shift 2 ;;
     --no-others) others=0; shift ;;
+    --report-only) report_only=1; shift ;;
     *) echo "unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -109,6 +111,7 @@ bench_set() {
   local bytes files
   bytes=$(find "$out/reference" -type f -printf '%s\n' | awk '{ s += $1 } END { print s + 0 }')
   files=$(find "$out/reference" -type f | wc -l)
+  echo "$bytes $files" > "$work/$name.meta"
   for r in $(seq 1 "$rounds"); do
     local t=$out/r$r; mkdir -p "$t"
     run orvex-t1 "$bin/orvex-extract" restore "$folder" --to "$t/orvex-t1" --threads 1
@@ -131,12 +134,13 @@ bench_set() {
     rm -rf "$t"
   done
   rm -rf "$out"
-  report "$name" "$bytes" "$files"
+  report "$name"
 }
 
 # Medians per label, then the table and the ratios.
 report() {
-  local name=$1 bytes=$2 files=$3
+  local name=$1 bytes files
+  read -r bytes files < "$work/$name.meta"
   echo
   echo "## $name: $files files, $(awk -v b="$bytes" 'BEGIN { printf "%.1f", b / 1048576 }') MiB, medians of $rounds rounds (df: $fstype)"
   awk -v bytes="$bytes" '
@@ -163,9 +167,19 @@ report() {
         if ((ab[1] in w) && (ab[2] in w))
           printf "speed %-15s / %-16s = %.2f\n", ab[1], ab[2], w[ab[2]] / w[ab[1]]
       }
+      # CPU seconds are steadier than wall time on a shared machine.
+      for (i = 1; i <= length(pairs); i++) {
+        split(pairs[i], ab, ":")
+        if ((ab[1] in w) && (ab[2] in w) && median(cpu[ab[2]]) > 0)
+          printf "cpu   %-15s / %-16s = %.2f\n", ab[1], ab[2], median(cpu[ab[1]]) / median(cpu[ab[2]])
+      }
     }' "$work/$name.log"
 }
 
+if [ "$report_only" = 1 ]; then
+  for s in ${sets//,/ }; do [ -f "$work/$s.log" ] && report "$s"; done
+  exit 0
+fi
 echo "# side by side: scale $scale, $rounds rounds, work $work ($fstype), $(nproc) cores"
 echo "# load before: $(uptime)"
 for s in ${sets//,/ }; do make_set "$s"; done
