@@ -6,16 +6,41 @@
 #include "testkit/trellis.h"
 #include "testkit/trellis_content.h"
 
+#include <compressor.h>
+
 #include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 #include <algorithm>
 #include <stdexcept>
 
 namespace orvex::testkit {
 
 namespace {
+
+// "mixed" rotates ovt chunks through every method, as the kit's folders always
+// did; a method's name stores every ovt chunk with that one method, as a real
+// folder does.
+std::vector<int> compression_methods(const std::string &name)
+{
+    std::vector<int> all;
+    for (int m = 0; m < COMPRESSION_MAX; ++m) {
+        if (name == compressor_methods[m]->name)
+            return {m};
+        all.push_back(m);
+    }
+    return all;
+}
+
+std::vector<std::string> compression_names()
+{
+    std::vector<std::string> names{"mixed"};
+    for (const compressor_method_t *m : compressor_methods)
+        names.emplace_back(m->name);
+    return names;
+}
 
 void register_trellis_command(CLI::App &app, MkbackupAction &action)
 {
@@ -32,6 +57,8 @@ void register_trellis_command(CLI::App &app, MkbackupAction &action)
         std::string size;
         std::string chunk = "16K-64K";
         std::string vaults = "mixed";
+        std::string compress = "mixed";
+        std::string sizes = "uniform";
         bool no_content = false;
         bool links = false;
     };
@@ -47,9 +74,15 @@ void register_trellis_command(CLI::App &app, MkbackupAction &action)
     cmd->add_flag("--no-diff", opt->single, "write every version into the full catalogue");
     cmd->add_option("--manifest", opt->manifest, "write the record of each version's entries (JSON) here");
     cmd->add_option("--size", opt->size, "about this many bytes of file contents in all (e.g. 1G); sizes files to fit");
+    cmd->add_option("--sizes", opt->sizes,
+                    "file sizes: uniform (up to a maximum, a fifth empty), fixed (all alike) or spread (median a few KB, "
+                    "a few of megabytes)")
+        ->check(CLI::IsMember({"uniform", "fixed", "spread"}));
     cmd->add_option("--chunk", opt->chunk, "chunk sizes MIN-MAX or SIZE (e.g. 48K-80K)");
     cmd->add_option("--vaults", opt->vaults, "where chunks live: ovt, tvt or mixed")
         ->check(CLI::IsMember({"ovt", "tvt", "mixed"}));
+    cmd->add_option("--compress", opt->compress, "how ovt chunks are compressed: a method's name or mixed (all of them)")
+        ->check(CLI::IsMember(compression_names()));
     cmd->add_flag("--no-content", opt->no_content, "catalogues only: no descriptors, no vaults");
     cmd->add_flag("--links", opt->links, "make every seventh file a symbolic link");
     cmd->callback([opt, &action] {
@@ -63,11 +96,19 @@ void register_trellis_command(CLI::App &app, MkbackupAction &action)
             fo.form = opt->json_info ? trellis::InfoForm::Json : trellis::InfoForm::KeyValue;
             fo.differential = !opt->single;
             fo.links = opt->links;
+            fo.sizes = opt->sizes == "fixed"    ? trellis::FileSizes::Fixed
+                       : opt->sizes == "spread" ? trellis::FileSizes::Spread
+                                                : trellis::FileSizes::Uniform;
+            if (fo.sizes != trellis::FileSizes::Uniform)
+                fo.max_file_size = 4096; // the size, or the mean, of a file
             if (!opt->size.empty() && opt->files > 0) {
-                // File states over all versions, a fifth of them empty, the
-                // rest uniform in 1..max: max = 2.5 * size / states.
+                // File states over all versions. Uniform: a fifth of them
+                // empty, the rest in 1..max, so max = 2.5 * size / states;
+                // otherwise the size given is the mean's.
                 double states = opt->files * (1.0 + 0.35 * (opt->versions - 1));
-                fo.max_file_size = std::max<uint64_t>(1, static_cast<uint64_t>(2.5 * parse_size(opt->size) / states));
+                double factor = fo.sizes == trellis::FileSizes::Uniform ? 2.5 : 1.0;
+                fo.max_file_size =
+                    std::max<uint64_t>(1, static_cast<uint64_t>(factor * parse_size(opt->size) / states));
             }
             trellis::FolderManifest m;
             if (opt->no_content) {
@@ -84,6 +125,7 @@ void register_trellis_command(CLI::App &app, MkbackupAction &action)
                 co.placement = opt->vaults == "ovt"   ? trellis::Placement::Ovt
                                : opt->vaults == "tvt" ? trellis::Placement::Tvt
                                                       : trellis::Placement::Mixed;
+                co.cmp_methods = compression_methods(opt->compress);
                 co.vault_capacity = 64ull << 20;
                 co.files_per_descriptor = 64;
                 m = trellis::write_folder_with_content(opt->dir, fo, co).manifest;

@@ -249,6 +249,9 @@ struct ContentWriter::Impl {
                 ChunkCodec &c = *codecs[next_codec++ % codecs.size()];
                 return c.encode(p);
             });
+            // A folder of one method names it in its vault headers, as real ones do.
+            if (opt.cmp_methods.size() == 1)
+                ovt->set_cmp_algo(static_cast<uint8_t>(opt.cmp_methods.front()));
         }
         const VaultChunkRef &ref = ovt->add_chunk(plain);
         ovt_bytes += ref.store_chunksize + 128;

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -325,12 +326,37 @@ const char *kNames[] = {"report", "Notes", "photo", "budget", "a", "B", "readme"
                         "résumé", "日本語", "log", "x-y_z", "mixed Case"};
 const char *kExts[] = {".txt", ".doc", ".jpg", ".bin", "", ".tar.gz"};
 
-HistoryRow file_state(int64_t path_id, int version, Rng &rng, uint64_t max_size)
+// Log-normal with a median of 3,000 bytes (or `mean`, when smaller) and a
+// spread that puts the mean near `mean`; clamped to 1 byte..32 MiB.
+uint64_t spread_size(Rng &rng, uint64_t mean)
+{
+    const double median = std::min(3000.0, static_cast<double>(std::max<uint64_t>(mean, 1)));
+    const double sigma = std::sqrt(2.0 * std::log(std::max(1.0, static_cast<double>(mean) / median)));
+    const double u1 = std::max(rng.unit(), 1e-12), u2 = rng.unit();
+    const double normal = std::sqrt(-2.0 * std::log(u1)) * std::cos(6.283185307179586 * u2);
+    const double size = median * std::exp(sigma * normal);
+    return static_cast<uint64_t>(std::clamp(size, 1.0, 32.0 * 1024 * 1024));
+}
+
+uint64_t draw_size(Rng &rng, uint64_t max_size, FileSizes how)
+{
+    switch (how) {
+    case FileSizes::Fixed:
+        return max_size;
+    case FileSizes::Spread:
+        return spread_size(rng, max_size);
+    case FileSizes::Uniform:
+        break;
+    }
+    return rng.range(0, 4) == 0 ? 0 : rng.range(1, std::max<uint64_t>(1, max_size));
+}
+
+HistoryRow file_state(int64_t path_id, int version, Rng &rng, uint64_t max_size, FileSizes how)
 {
     HistoryRow h;
     h.path_id = path_id;
     h.version = version;
-    uint64_t size = rng.range(0, 4) == 0 ? 0 : rng.range(1, std::max<uint64_t>(1, max_size));
+    uint64_t size = draw_size(rng, max_size, how);
     bool wide = rng.range(0, 1) == 1;
     // Records of 32 bytes carry 64-bit times; some of them past 2106, which a
     // 32-bit field could not hold.
@@ -408,7 +434,7 @@ FolderManifest write_folder(const fs::path &dir, const FolderOptions &opt)
         std::string name = std::string(kNames[rng.range(0, std::size(kNames) - 1)]) + "_" +
                            std::to_string(serial++) + kExts[rng.range(0, std::size(kExts) - 1)];
         int64_t id = m.add_node(parent, name, false, version);
-        m.add_row(file_state(id, version, rng, opt.max_file_size));
+        m.add_row(file_state(id, version, rng, opt.max_file_size, opt.sizes));
         files.push_back(id);
     };
     for (int i = 0; i < opt.files; ++i)
@@ -421,16 +447,16 @@ FolderManifest write_folder(const fs::path &dir, const FolderOptions &opt)
             uint64_t roll = rng.range(0, 99);
             if (deleted.count(id)) {
                 if (roll < 40) { // recorded again under the same path row
-                    m.add_row(file_state(id, v, rng, opt.max_file_size));
+                    m.add_row(file_state(id, v, rng, opt.max_file_size, opt.sizes));
                     deleted.erase(id);
                 }
             } else if (roll < 15) {
-                HistoryRow h = file_state(id, v, rng, opt.max_file_size);
+                HistoryRow h = file_state(id, v, rng, opt.max_file_size, opt.sizes);
                 h.deleted = 1;
                 m.add_row(h);
                 deleted.insert(id);
             } else if (roll < 40) {
-                m.add_row(file_state(id, v, rng, opt.max_file_size));
+                m.add_row(file_state(id, v, rng, opt.max_file_size, opt.sizes));
             }
         }
         if (v % 2 == 0) {
@@ -491,7 +517,7 @@ FolderManifest write_folder(const fs::path &dir, const FolderOptions &opt)
             // Rows of an aborted run that the differential catalogue deletes.
             const int64_t junk = 1'000'000'000LL + static_cast<int64_t>(opt.seed % 1000);
             full.add_path(root, "~aborted.tmp", junk);
-            HistoryRow h = file_state(junk, opt.versions, rng, opt.max_file_size);
+            HistoryRow h = file_state(junk, opt.versions, rng, opt.max_file_size, opt.sizes);
             h.path_id = junk;
             full.add_history(h, junk);
             full.add_history(h, junk + 1);

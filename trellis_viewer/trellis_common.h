@@ -182,6 +182,10 @@ void ensure_viewer_indexes(sqlite3 *db);
 int initialize_dedup_restore_instance(TRELLIS_VESK_CLIENT *client);
 // Releases what restores kept in the session (see restore_state).
 void release_restore_state(TRELLIS_VESK_CLIENT *client);
+// How many descriptor rows restores of this session hold in memory, over
+// all descriptors and for one (a larger descriptor is queried per file);
+// for tests of both ways. Drops what is held.
+void set_held_descriptor_rows(TRELLIS_VESK_CLIENT *client, size_t total, size_t each);
 // Reads and checks every chunk of the file at `path` in `version` without
 // writing anything, as a restore would (digests, coverage of the recorded
 // size, attribute record). `progress` (may be NULL) gets the percent read

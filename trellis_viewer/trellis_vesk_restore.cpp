@@ -19,11 +19,15 @@
 #include <openssl/crypto.h>
 #include <openssl/sha.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #if !defined(_WIN32)
 #include <sys/stat.h>
@@ -201,30 +205,119 @@ struct FreeDeleter {
     void operator()(char *p) const { std::free(p); }
 };
 
-// Kept by the session between restores: files of one folder share their
-// descriptor databases, and the 60 MiB buffer need not be mapped anew for
-// every file (its pages are touched only as far as chunks reach).
+// One chunk row of a descriptor.
+struct ChunkRow {
+    long long fd_index, file_offset, vault_id, vault_offset;
+};
+
+// The rows of a descriptor database, read whole and in order.
+struct HeldDescriptor {
+    long long number = -1;
+    std::vector<ChunkRow> rows; // by fd_index, then file_offset
+    unsigned long long used = 0;
+};
+
+// A restore walks folders, and the files of one folder come from many
+// descriptors (numbered as the backup met them), so a descriptor opened per
+// file costs an open, locks, journal probes and a schema parse nearly every
+// file. Descriptors are small: their rows are read once and held, up to
+// kHeldRows rows (32 bytes each) over all held descriptors, the ones used
+// longest ago dropped first. A descriptor of more than kHeldRowsEach rows is
+// not held but kept open and queried per file, as its files are large.
+constexpr size_t kHeldRows = 256 * 1024;
+constexpr size_t kHeldRowsEach = kHeldRows / 4;
+
+struct HoldLimits {
+    size_t total = kHeldRows;
+    size_t each = kHeldRowsEach;
+};
+
+// Kept by the session between restores: the descriptors files share, and
+// the 60 MiB buffer need not be mapped anew for every file (its pages are
+// touched only as far as chunks reach).
 struct RestoreState {
     // Statements on the session's catalogue, prepared once.
     sqlite3_stmt *version_st = nullptr, *history_st = nullptr;
-    long long desc_number = -1;
-    Db desc;
-    sqlite3_stmt *chunks_st = nullptr; // on `desc`
+    std::optional<int> known_version; // found in the catalogue
+    HoldLimits limits;
+    std::vector<HeldDescriptor> held;
+    size_t held_rows = 0;
+    unsigned long long clock = 0;
+    // The descriptor too large to hold that was used last, with its query.
+    long long open_number = -1;
+    Db open_db;
+    Stmt open_chunks;
     std::unique_ptr<char, FreeDeleter> buf;
 
     ~RestoreState()
     {
-        drop_descriptor();
+        close_open();
         for (sqlite3_stmt *st : {version_st, history_st})
             sqlite3_finalize(st);
     }
-    void drop_descriptor()
+    void close_open()
     {
-        sqlite3_finalize(chunks_st);
-        chunks_st = nullptr;
-        desc.reset();
-        desc_number = -1;
+        open_chunks.reset(); // before its connection
+        open_db.reset();
+        open_number = -1;
     }
+    HeldDescriptor *find(long long number)
+    {
+        for (HeldDescriptor &d : held)
+            if (d.number == number) {
+                d.used = ++clock;
+                return &d;
+            }
+        return nullptr;
+    }
+    HeldDescriptor &hold(long long number, std::vector<ChunkRow> rows)
+    {
+        while (!held.empty() && held_rows + rows.size() > limits.total) {
+            auto oldest = std::min_element(held.begin(), held.end(), [](const HeldDescriptor &a,
+                                                                         const HeldDescriptor &b) {
+                return a.used < b.used;
+            });
+            held_rows -= oldest->rows.size();
+            std::swap(*oldest, held.back());
+            held.pop_back();
+        }
+        held_rows += rows.size();
+        return held.emplace_back(HeldDescriptor{number, std::move(rows), ++clock});
+    }
+};
+
+// The chunk rows of one file: a slice of a held descriptor, or the rows a
+// query on a descriptor too large to hold steps through.
+class FileRows {
+public:
+    FileRows(const ChunkRow *first, const ChunkRow *last) : p_(first), end_(last) {}
+    explicit FileRows(sqlite3_stmt *st) : st_(st) {}
+    ~FileRows()
+    {
+        if (st_)
+            sqlite3_reset(st_);
+    }
+    FileRows(const FileRows &) = delete;
+    FileRows &operator=(const FileRows &) = delete;
+    // 1 with the next row, 0 after the last, -1 when the query failed.
+    int next(ChunkRow &r)
+    {
+        if (!st_) {
+            if (p_ == end_)
+                return 0;
+            r = *p_++;
+            return 1;
+        }
+        int rc = sqlite3_step(st_);
+        if (rc != SQLITE_ROW)
+            return rc == SQLITE_DONE ? 0 : -1;
+        r = {0, sqlite3_column_int64(st_, 0), sqlite3_column_int64(st_, 1), sqlite3_column_int64(st_, 2)};
+        return 1;
+    }
+
+private:
+    const ChunkRow *p_ = nullptr, *end_ = nullptr;
+    sqlite3_stmt *st_ = nullptr;
 };
 
 RestoreState &state_of(TRELLIS_VESK_CLIENT *c)
@@ -281,6 +374,74 @@ private:
     long long end_ = 0;
 };
 
+// Reads every row of descriptor `number` into `rows`; TV_OK, or TV_OK with
+// `d` kept open and `rows` cleared when the descriptor has more rows than
+// are held, or the failure.
+int read_descriptor(TRELLIS_VESK_CLIENT *c, long long number, size_t most, Db &d, std::vector<ChunkRow> &rows)
+{
+    if (int rc = open_descriptor(c, number, d); rc != TV_OK)
+        return rc;
+    // Read-only: the shared lock is kept while the descriptor is open,
+    // instead of being taken again for every query.
+    sqlite3_exec(d.get(), "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
+    Stmt all;
+    if (all.prepare(d.get(), "SELECT fd_index, file_offset, vault_id, vault_offset FROM filedesc "
+                             "ORDER BY fd_index, file_offset") != SQLITE_OK) {
+        std::printf("descriptor %lld cannot be read: %s\n", number, sqlite3_errmsg(d.get()));
+        return TV_FAILURE;
+    }
+    int rc;
+    while ((rc = sqlite3_step(all.get())) == SQLITE_ROW) {
+        if (rows.size() == most) {
+            rows.clear();
+            return TV_OK;
+        }
+        rows.push_back({sqlite3_column_int64(all.get(), 0), sqlite3_column_int64(all.get(), 1),
+                        sqlite3_column_int64(all.get(), 2), sqlite3_column_int64(all.get(), 3)});
+    }
+    if (rc != SQLITE_DONE) {
+        std::printf("descriptor %lld cannot be read: %s\n", number, sqlite3_errmsg(d.get()));
+        return TV_FAILURE;
+    }
+    d.reset();
+    return TV_OK;
+}
+
+// The rows of the file `e` names, from a held descriptor, or read now.
+int file_rows(TRELLIS_VESK_CLIENT *c, RestoreState &rs, const EntryState &e, std::optional<FileRows> &out)
+{
+    HeldDescriptor *held = rs.find(e.fd_vault_id);
+    if (!held && rs.open_number != e.fd_vault_id) {
+        Db d;
+        std::vector<ChunkRow> rows;
+        if (int rc = read_descriptor(c, e.fd_vault_id, rs.limits.each, d, rows); rc != TV_OK)
+            return rc;
+        if (!d) {
+            held = &rs.hold(e.fd_vault_id, std::move(rows));
+        } else {
+            rs.close_open();
+            rs.open_db = std::move(d);
+            if (rs.open_chunks.prepare(rs.open_db.get(), "SELECT file_offset, vault_id, vault_offset FROM filedesc "
+                                                         "WHERE fd_index=? ORDER BY file_offset ASC") != SQLITE_OK) {
+                std::printf("descriptor %lld cannot be read: %s\n", e.fd_vault_id, sqlite3_errmsg(rs.open_db.get()));
+                rs.close_open();
+                return TV_FAILURE;
+            }
+            rs.open_number = e.fd_vault_id;
+        }
+    }
+    if (held) {
+        auto range = std::equal_range(held->rows.begin(), held->rows.end(), ChunkRow{e.fd_vault_index, 0, 0, 0},
+                                      [](const ChunkRow &a, const ChunkRow &b) { return a.fd_index < b.fd_index; });
+        const ChunkRow *base = held->rows.data();
+        out.emplace(base + (range.first - held->rows.begin()), base + (range.second - held->rows.begin()));
+        return TV_OK;
+    }
+    sqlite3_bind_int64(rs.open_chunks.get(), 1, e.fd_vault_index);
+    out.emplace(rs.open_chunks.get());
+    return TV_OK;
+}
+
 // The chunk walk shared by restore and verify: every chunk read is checked
 // (ovt chunks by the restore engine, tvt chunks against their digest), and
 // the rows must rebuild exactly the recorded size. `fd` < 0: read and check
@@ -291,29 +452,9 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, i
                 Report &&report)
 {
     RestoreState &rs = state_of(c);
-    if (rs.desc_number != e.fd_vault_id || !rs.desc) {
-        rs.drop_descriptor();
-        if (int rc = open_descriptor(c, e.fd_vault_id, rs.desc); rc != TV_OK)
-            return rc;
-        // Read-only: the shared lock is kept while the descriptor serves
-        // consecutive files, instead of being taken again for every query.
-        sqlite3_exec(rs.desc.get(), "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
-        if (sqlite3_prepare_v2(rs.desc.get(),
-                               "SELECT file_offset, vault_id, vault_offset FROM filedesc WHERE fd_index=? "
-                               "ORDER BY file_offset ASC",
-                               -1, &rs.chunks_st, nullptr) != SQLITE_OK) {
-            std::printf("descriptor %lld cannot be read: %s\n", e.fd_vault_id, sqlite3_errmsg(rs.desc.get()));
-            rs.drop_descriptor();
-            return TV_FAILURE;
-        }
-        rs.desc_number = e.fd_vault_id;
-    }
-    sqlite3_stmt *const st = rs.chunks_st;
-    struct Reset {
-        sqlite3_stmt *s;
-        ~Reset() { sqlite3_reset(s); }
-    } reset{st};
-    sqlite3_bind_int64(st, 1, e.fd_vault_index);
+    std::optional<FileRows> rows;
+    if (int rc = file_rows(c, rs, e, rows); rc != TV_OK)
+        return rc;
     if (!rs.buf)
         rs.buf.reset(static_cast<char *>(std::malloc(kRestoreBufferSize)));
     if (!rs.buf)
@@ -325,11 +466,12 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, i
     long long last_vid = 0, last_voff = 0;
     int last_len = 0;
     Coverage cover(path, e.size);
+    ChunkRow row;
     int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        const long long file_offset = sqlite3_column_int64(st, 0);
-        const long long vid = sqlite3_column_int64(st, 1);
-        const long long voff = sqlite3_column_int64(st, 2);
+    while ((rc = rows->next(row)) == 1) {
+        const long long file_offset = row.file_offset;
+        const long long vid = row.vault_id;
+        const long long voff = row.vault_offset;
         if (file_offset < 0) {
             std::printf("descriptor row out of range (file offset %lld)\n", file_offset);
             return TV_FAILURE;
@@ -356,7 +498,7 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, i
         if (report(progress) != 0)
             return TV_FAILURE;
     }
-    if (rc != SQLITE_DONE)
+    if (rc != 0)
         return TV_FAILURE;
     return cover.complete() ? TV_OK : TV_FAILURE;
 }
@@ -365,16 +507,21 @@ int walk_chunks(TRELLIS_VESK_CLIENT *c, const char *path, const EntryState &e, i
 int find_path(TRELLIS_VESK_CLIENT *c, int version, const char *path, long long &id)
 {
     RestoreState &rs = state_of(c);
-    if (!rs.version_st && sqlite3_prepare_v2(c->db, "SELECT version_no FROM version WHERE version_no=?", -1,
-                                             &rs.version_st, nullptr) != SQLITE_OK)
-        return TV_FAILURE;
-    sqlite3_bind_int(rs.version_st, 1, version);
-    int rc = sqlite3_step(rs.version_st);
-    sqlite3_reset(rs.version_st);
-    if (rc == SQLITE_DONE)
-        return TV_NO_VERSION;
-    if (rc != SQLITE_ROW)
-        return TV_FAILURE;
+    // The session's catalogue does not change: a version found once is
+    // there for every later file of it.
+    if (version != rs.known_version) {
+        if (!rs.version_st && sqlite3_prepare_v2(c->db, "SELECT version_no FROM version WHERE version_no=?", -1,
+                                                 &rs.version_st, nullptr) != SQLITE_OK)
+            return TV_FAILURE;
+        sqlite3_bind_int(rs.version_st, 1, version);
+        int rc = sqlite3_step(rs.version_st);
+        sqlite3_reset(rs.version_st);
+        if (rc == SQLITE_DONE)
+            return TV_NO_VERSION;
+        if (rc != SQLITE_ROW)
+            return TV_FAILURE;
+        rs.known_version = version;
+    }
     id = resolve_path(c, path);
     if (id == -1)
         return TV_NOT_FOUND;
@@ -480,6 +627,15 @@ int restore_file(TRELLIS_VESK_CLIENT *c, int version, const char *path, const ch
 }
 
 } // namespace
+
+void set_held_descriptor_rows(TRELLIS_VESK_CLIENT *client, size_t total, size_t each)
+{
+    RestoreState &rs = state_of(client);
+    rs.held.clear();
+    rs.held_rows = 0;
+    rs.close_open();
+    rs.limits = HoldLimits{total, each};
+}
 
 void release_restore_state(TRELLIS_VESK_CLIENT *client)
 {

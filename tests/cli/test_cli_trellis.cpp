@@ -9,6 +9,13 @@
 #include <nlohmann/json.hpp>
 #include <sqlite3.h>
 #include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chunk.h>
+#include <compressor.h>
+#include <header.h>
+#include <vaultfile.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -309,4 +316,74 @@ TEST(CliTrellis, MkbackupWritesAFolderAndItsRecord)
         EXPECT_EQ(got["file_count"], files);
         EXPECT_EQ(got["total_size"], bytes);
     }
+}
+
+namespace {
+
+// The compression method of a vault's header and of each of its chunks.
+struct VaultMethods {
+    int vault = -1;
+    std::vector<int> chunks;
+};
+
+VaultMethods vault_methods(const std::filesystem::path &vault)
+{
+    VaultMethods got;
+    int fd = ::open(vault.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return got;
+    if (auto *hdr = static_cast<filehdr_t *>(header_get(FMT_VAULT, fd, 0, nullptr, 0))) {
+        got.vault = hdr->cmp_algo;
+        header_put(hdr, FMT_VAULT);
+    }
+    int n = 0;
+    vault_chunk_info_t *info = vaultfile_get_chunk_info(vault.c_str(), &n);
+    for (int i = 0; info && i < n; ++i)
+        if (auto *ch = static_cast<chunk_hdr_t *>(header_get(FMT_CHUNK, fd, info[i].voffset, nullptr, 0))) {
+            got.chunks.push_back(ch->cmp_algo);
+            header_put(ch, FMT_CHUNK);
+        }
+    std::free(info);
+    ::close(fd);
+    return got;
+}
+
+} // namespace
+
+// --compress names one method for every ovt chunk and the vault headers (a chunk
+// that does not shrink is stored plain, method 0); the folder restores intact.
+TEST(CliTrellis, MkbackupCompressStoresEveryOvtChunkWithTheNamedMethod)
+{
+    struct Case {
+        const char *name;
+        int method;
+    };
+    for (Case c : {Case{"zstd", COMPRESSION_ZSTD}, Case{"lz4", COMPRESSION_LZ4}, Case{"none", COMPRESSION_NONE}}) {
+        SCOPED_TRACE(c.name);
+        tk::TempDir dir("cli-mk-compress");
+        const std::string folder = (dir / "backup").string();
+        std::string cmd = quote(ORVEX_MKBACKUP_EXE) + " trellis " + quote(folder) +
+                          " --password Mk-Pw-4 --versions 1 --no-diff --files 12 --vaults ovt --compress " + c.name +
+                          " >/dev/null";
+        ASSERT_EQ(std::system(cmd.c_str()), 0);
+        int vaults = 0, named = 0;
+        for (const auto &e : std::filesystem::recursive_directory_iterator(folder)) {
+            if (e.path().extension() != ".ovt")
+                continue;
+            ++vaults;
+            VaultMethods m = vault_methods(e.path());
+            EXPECT_EQ(m.vault, c.method) << e.path();
+            ASSERT_FALSE(m.chunks.empty()) << e.path();
+            for (int got : m.chunks) {
+                EXPECT_TRUE(got == c.method || got == COMPRESSION_NONE) << e.path() << ": method " << got;
+                named += got == c.method;
+            }
+        }
+        EXPECT_GT(vaults, 0);
+        EXPECT_GT(named, 0);
+        Outcome r = extract({"verify", folder}, "ORVEX_PASSWORD=Mk-Pw-4");
+        EXPECT_EQ(r.code, 0) << r.err;
+    }
+    std::string bad = quote(ORVEX_MKBACKUP_EXE) + " trellis /nonexistent/never --compress zstd9 >/dev/null 2>&1";
+    EXPECT_NE(std::system(bad.c_str()), 0);
 }

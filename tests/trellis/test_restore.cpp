@@ -349,8 +349,15 @@ TEST(TrellisRestore, EveryFileOfEveryVersionOfKitFolders)
         std::string password;
         tt::Placement placement;
         bool differential;
-    } cases[] = {{"", tt::Placement::Mixed, true}, {"kit pass", tt::Placement::Mixed, true},
-                 {"kit pass", tt::Placement::Tvt, false}};
+        // Descriptor rows the session holds in all and for one (0: as built).
+        size_t held_total = 0, held_each = 0;
+    } cases[] = {{"", tt::Placement::Mixed, true},
+                 {"kit pass", tt::Placement::Mixed, true},
+                 {"kit pass", tt::Placement::Tvt, false},
+                 // Descriptors dropped and read again between files.
+                 {"", tt::Placement::Mixed, true, 60, 60},
+                 // Descriptors too large to hold, queried per file, one after the other.
+                 {"kit pass", tt::Placement::Ovt, false, 12, 3}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.password + (c.differential ? " diff" : " full"));
         tk::TempDir dir("trellis-kit");
@@ -369,6 +376,8 @@ TEST(TrellisRestore, EveryFileOfEveryVersionOfKitFolders)
         auto kit = tt::write_folder_with_content(dir.path(), fo, co);
         Session s(dir.str(), c.password.empty() ? nullptr : c.password.c_str());
         ASSERT_EQ(s.rc, 0);
+        if (c.held_total > 0)
+            ot::set_held_descriptor_rows(static_cast<TRELLIS_VESK_CLIENT *>(s.inst), c.held_total, c.held_each);
         tk::TempDir out("restore-out");
         int n = 0;
         for (const auto &v : kit.manifest.versions)

@@ -102,6 +102,14 @@ struct FolderManifest {
 std::vector<ManifestEntry> children(const VersionManifest &version, const std::string &folder);
 std::string base_name(const std::string &path);
 
+// How file sizes are drawn.
+enum class FileSizes {
+    Uniform, // 1..max_file_size, a fifth of them empty
+    Fixed,   // every file max_file_size bytes
+    Spread,  // log-normal, median a few KB, mean about max_file_size, up to 32 MiB:
+             // most files small, a few of megabytes, as in a real folder
+};
+
 struct FolderOptions {
     std::string password;      // empty: no signature
     int versions = 3;          // the last one goes to the differential catalogue
@@ -112,6 +120,7 @@ struct FolderOptions {
     bool differential = true;  // false: everything in the full catalogue
     bool indexes = true;       // catalogues carry (pid, name) and (path_id, version) indexes
     uint64_t max_file_size = 5'000'000; // file sizes are drawn from 1..max (a fifth are empty)
+    FileSizes sizes = FileSizes::Uniform;
     bool links = false;        // every seventh file state is a symbolic link
     // Called for every file state that holds data, so a content writer can
     // write descriptors and vaults and fill the row's fd_vault_* fields.
