@@ -4,6 +4,7 @@
 // file restored and verified. Whatever the catalogue and descriptor say,
 // the libraries must fail cleanly and write only inside the destination.
 #include "fuzz_support.h"
+#include "gcc_string_warnings.h"
 #include "session_template.h"
 
 #include "trellis_common.h"
@@ -70,6 +71,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     return 0;
 }
 
+ORVEX_GCC_STRING_WARNINGS_OFF
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 4 || size > (1u << 18))
@@ -119,3 +121,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fs::remove_all(out, ec);
     return 0;
 }
+ORVEX_GCC_STRING_WARNINGS_ON

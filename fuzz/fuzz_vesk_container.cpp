@@ -3,6 +3,7 @@
 // verified and restored into a scratch folder. Whatever the bytes, the
 // library must answer with results, never crash, read out of bounds or
 // write outside the scratch folder.
+#include "gcc_string_warnings.h"
 #include "vesk.h"
 
 #include <cstdint>
@@ -33,6 +34,7 @@ int quiet(void *, int, const char *, const char *, int, float, void *)
     return 0;
 }
 
+ORVEX_GCC_STRING_WARNINGS_OFF
 void walk(void *inst, const std::string &folder, const fs::path &out, int depth)
 {
     Listed l;
@@ -52,6 +54,7 @@ void walk(void *inst, const std::string &folder, const fs::path &out, int depth)
             walk(inst, path, out, depth + 1);
     }
 }
+ORVEX_GCC_STRING_WARNINGS_ON
 
 } // namespace
 

@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -31,8 +32,9 @@ fs::path g_out;
 
 void seed(const std::string &harness, const std::string &name, uint8_t selector, const std::vector<uint8_t> &body)
 {
-    std::vector<uint8_t> in{selector};
-    in.insert(in.end(), body.begin(), body.end());
+    std::vector<uint8_t> in(1 + body.size());
+    in[0] = selector;
+    std::copy(body.begin(), body.end(), in.begin() + 1);
     tk::write_file(g_out / harness / name, in);
 }
 

@@ -9,6 +9,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -64,11 +65,11 @@ inline void write_session_template(const std::filesystem::path &dir)
 // length (4 bytes, little-endian), the catalogue, the descriptor.
 inline std::vector<uint8_t> session_input(const std::vector<uint8_t> &catalogue, const std::vector<uint8_t> &descriptor)
 {
-    std::vector<uint8_t> in(4);
+    std::vector<uint8_t> in(4 + catalogue.size() + descriptor.size());
     for (int i = 0; i < 4; ++i)
         in[static_cast<size_t>(i)] = static_cast<uint8_t>(catalogue.size() >> (8 * i));
-    in.insert(in.end(), catalogue.begin(), catalogue.end());
-    in.insert(in.end(), descriptor.begin(), descriptor.end());
+    auto end = std::copy(catalogue.begin(), catalogue.end(), in.begin() + 4);
+    std::copy(descriptor.begin(), descriptor.end(), end);
     return in;
 }
 

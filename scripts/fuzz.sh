@@ -2,10 +2,11 @@
 # Builds the libFuzzer harnesses with clang (ASan + UBSan) and runs them one
 # after the other, one process each.
 #
-#   scripts/fuzz.sh [--time SECONDS | --runs N] [--seed] [--minimize] [HARNESS...]
+#   scripts/fuzz.sh [--time SECONDS] [--runs N] [--seed] [--minimize] [HARNESS...]
 #
 #   --time S     run each harness for S seconds (default 60)
-#   --runs N     run each harness for N executions instead
+#   --runs N     run each harness for N executions; with --time as well,
+#                until whichever comes first
 #   --seed       first add the test kit's seeds to fuzz/corpus/<harness>/
 #   --minimize   afterwards, replace fuzz/corpus/<harness>/ by the smallest
 #                set of inputs (old corpus plus what the run found) that
@@ -18,7 +19,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-TIME=60
+TIME=""
 RUNS=""
 SEED=0
 MINIMIZE=0
@@ -29,7 +30,7 @@ while [ $# -gt 0 ]; do
     --runs) RUNS=$2; shift 2 ;;
     --seed) SEED=1; shift ;;
     --minimize) MINIMIZE=1; shift ;;
-    -h|--help) sed -n '2,19p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
     *) HARNESSES+=("$1"); shift ;;
   esac
 done
@@ -64,8 +65,10 @@ for h in "${HARNESSES[@]}"; do
   found="$BUILD/found/$h"
   crashes="$BUILD/crashes/$h/"
   mkdir -p "$found" "$crashes" "fuzz/corpus/$h"
-  limit=(-max_total_time="$TIME")
-  [ -n "$RUNS" ] && limit=(-runs="$RUNS")
+  limit=()
+  [ -n "$TIME" ] && limit+=(-max_total_time="$TIME")
+  [ -n "$RUNS" ] && limit+=(-runs="$RUNS")
+  [ ${#limit[@]} -eq 0 ] && limit=(-max_total_time=60)
   log="$BUILD/fuzz-$h.log"
   echo "== $h (${limit[*]})" >&2
   set +e

@@ -2,6 +2,7 @@
 // exit code and both output streams.
 #pragma once
 
+#include "gcc_string_warnings.h"
 #include "testkit/tempdir.h"
 
 #include <sys/wait.h>
@@ -39,6 +40,7 @@ inline std::string slurp(const std::filesystem::path &p)
 
 // Runs orvex-extract with `args`, standard input closed and ORVEX_PASSWORD
 // unset unless `env` (like "ORVEX_PASSWORD=x") sets it.
+ORVEX_GCC_STRING_WARNINGS_OFF
 inline Outcome extract(const std::vector<std::string> &args, const std::string &env = "")
 {
     static orvex::testkit::TempDir io("cli-io");
@@ -53,5 +55,6 @@ inline Outcome extract(const std::vector<std::string> &args, const std::string &
     r.err = slurp(io / "err");
     return r;
 }
+ORVEX_GCC_STRING_WARNINGS_ON
 
 } // namespace orvex::test

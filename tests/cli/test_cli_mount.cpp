@@ -4,6 +4,7 @@
 // SIGTERM, SIGINT or unmounting, after which its working folder is gone.
 // A container's one version the same way, its damaged chunk an I/O error.
 // Skipped, saying so, where no FUSE device is available.
+#include "gcc_string_warnings.h"
 #include "cli_runner.h"
 #include "exportdb.h"
 #include "vesk_damage.h"
@@ -238,6 +239,7 @@ void expect_read_only(const Mount &m, const std::string &file)
     EXPECT_EQ(errno, EROFS);
 }
 
+ORVEX_GCC_STRING_WARNINGS_OFF
 TEST(CliMount, OneVersionAndEveryVersionThenItEndsAndCleansUp)
 {
     REQUIRE_FUSE();
@@ -283,6 +285,7 @@ TEST(CliMount, OneVersionAndEveryVersionThenItEndsAndCleansUp)
         EXPECT_TRUE(empty_folder(m.tmp)) << "the working folder outlived the mount";
     }
 }
+ORVEX_GCC_STRING_WARNINGS_ON
 
 TEST(CliMount, ADamagedChunkIsAnIoErrorNeverOtherBytes)
 {

@@ -1,5 +1,6 @@
 // The catalogue merge: replace and delete by row id, cancel, limits, and a
 // differential catalogue that tries to run statements of its own.
+#include "gcc_string_warnings.h"
 #include "trellis_fixture.h"
 #include "trellis_raii.h"
 
@@ -11,6 +12,7 @@ using namespace trellis_test;
 
 namespace {
 
+ORVEX_GCC_STRING_WARNINGS_OFF
 struct MergeCase {
     tk::TempDir dir{"trellis-merge"};
     fs::path target() const { return dir / "target.db"; }
@@ -40,6 +42,7 @@ struct MergeCase {
         return out;
     }
 };
+ORVEX_GCC_STRING_WARNINGS_ON
 
 void three_paths(const fs::path &file)
 {
@@ -148,6 +151,7 @@ TEST(TrellisMerge, ValuesKeepTheirWidthAndTextIsCutAt4096Bytes)
               (Strings{"8589934592|32|NULL"}));
 }
 
+ORVEX_GCC_STRING_WARNINGS_OFF
 TEST(TrellisMerge, CancelIsPolledEvery1000RowsAndLeavesTheTargetUnchanged)
 {
     struct Polls {
@@ -185,6 +189,7 @@ TEST(TrellisMerge, CancelIsPolledEvery1000RowsAndLeavesTheTargetUnchanged)
         EXPECT_EQ(m.rows("SELECT count(*) FROM path"), (Strings{"4"}));
     }
 }
+ORVEX_GCC_STRING_WARNINGS_ON
 
 TEST(TrellisMerge, Failures)
 {
