@@ -40,6 +40,7 @@ while [ $# -gt 0 ]; do
     --work) work=$2; shift 2 ;;
     --no-others) others=0; shift ;;
     --report-only) report_only=1; shift ;;
+    -h|--help) sed -n '2,29p' "$0"; exit 0 ;;
     *) echo "unknown argument $1" >&2; exit 2 ;;
   esac
 done
