@@ -1220,13 +1220,9 @@ void VeskFileInfo::startExtraction(bool all)
     if (!m_flow->choose(estimate, folder->path, &choice) || m_current != folder)
         return;
 
-    orvex::jobs::JobDefinition job;
-    job.source = folder->path.toStdString();
-    job.password = folder->session->password().toStdString();
-    job.estimated_size = estimate;
-    job.target = choice.target.toStdString();
+    orvex::jobs::JobDefinition job =
+        JobLogic::newJob(folder->path, folder->session->password(), estimate, choice.target, choice.policy);
     job.extract_all = all;
-    job.policy = choice.policy;
     QHash<int, QString> versionFolders;
     if (all)
         for (const VeskItemInfo *root : folder->model.versionRoots())

@@ -227,12 +227,8 @@ void VeskFileInfo::extractVersion(const VeskItemInfo &item)
     ExtractionFlow::Choice choice;
     if (!m_flow->choose(estimate, folder->path, &choice) || m_current != folder)
         return;
-    orvex::jobs::JobDefinition job;
-    job.source = folder->path.toStdString();
-    job.password = folder->session->password().toStdString();
-    job.estimated_size = estimate;
-    job.target = choice.target.toStdString();
-    job.policy = choice.policy;
+    orvex::jobs::JobDefinition job =
+        JobLogic::newJob(folder->path, folder->session->password(), estimate, choice.target, choice.policy);
     entry.checkState = Qt::Checked;
     entry.dstFolderPath = choice.target;
     job.items.push_back(JobLogic::toJobItem(entry));
@@ -281,12 +277,8 @@ void VeskFileInfo::extractMatches()
     QHash<int, qint64> times;
     for (const VeskItemInfo *v : folder->model.versionRoots())
         times.insert(v->versionId, v->mtime);
-    orvex::jobs::JobDefinition job;
-    job.source = folder->path.toStdString();
-    job.password = folder->session->password().toStdString();
-    job.estimated_size = estimate;
-    job.target = choice.target.toStdString();
-    job.policy = choice.policy;
+    orvex::jobs::JobDefinition job =
+        JobLogic::newJob(folder->path, folder->session->password(), estimate, choice.target, choice.policy);
     for (VeskItemInfo &m : picked) {
         const QString versionFolder =
             versions.size() > 1 ? JobLogic::versionFolderName(times.value(m.versionId)) : QString();

@@ -167,6 +167,18 @@ QString rateText(double bytesPerSecond, double secondsLeft)
     return text;
 }
 
+oj::JobDefinition newJob(const QString &source, const QString &password, qint64 estimatedSize, const QString &target,
+                         int policy)
+{
+    oj::JobDefinition job;
+    job.source = source.toStdString();
+    job.password = password.toStdString();
+    job.estimated_size = estimatedSize;
+    job.target = target.toStdString();
+    job.policy = policy;
+    return job;
+}
+
 oj::JobItem toJobItem(const VeskItemInfo &info)
 {
     oj::JobItem it;

@@ -56,6 +56,11 @@ QString progressText(qint64 bytesDone, qint64 bytesTotal, double bytesPerSecond,
 // while the speed is unknown.
 QString rateText(double bytesPerSecond, double secondsLeft);
 
+// A job from `source` into `target` with its conflict policy, before its
+// items are added.
+orvex::jobs::JobDefinition newJob(const QString &source, const QString &password, qint64 estimatedSize,
+                                  const QString &target, int policy);
+
 orvex::jobs::JobItem toJobItem(const VeskItemInfo &info);
 VeskItemInfo fromJobItem(const orvex::jobs::JobItem &item);
 // What the job core restores for `items`: every entry with a name.
